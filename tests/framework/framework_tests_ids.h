@@ -1,0 +1,33 @@
+/* Resource identifiers of the framework tests. */
+#ifndef FRAMEWORK_TESTS_IDS_H
+#define FRAMEWORK_TESTS_IDS_H
+
+#define IDD_FW_DATA 100
+#define IDD_FW_PAGE_FIRST 200
+#define IDD_FW_PAGE_SECOND 201
+#define IDD_FW_PAGE_THIRD 202
+
+#define IDC_NAME 1001
+#define IDC_COUNT 1002
+#define IDC_RATIO 1003
+#define IDC_UNSIGNED 1004
+#define IDC_CHECK 1005
+#define IDC_RADIO_A 1006
+#define IDC_RADIO_B 1007
+#define IDC_RADIO_C 1008
+#define IDC_AFTER_GROUP 1009
+#define IDC_COMBO_LIST 1010
+#define IDC_COMBO_EDIT 1011
+#define IDC_LIST 1012
+#define IDC_OWNERDRAW 1013
+#define IDC_PUSH 1014
+#define IDC_PAGE_EDIT 2001
+
+#define IDS_FW_TITLE 300
+#define IDS_SHEET_CAPTION 301
+#define IDS_PAGE_CAPTION 302
+
+#define IDR_FW_ACCEL 400
+#define ID_TEST_COMMAND 5000
+
+#endif

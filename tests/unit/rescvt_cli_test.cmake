@@ -1,0 +1,31 @@
+# Runs rescvt on a good and on a truncated copy of a compiled resource file and checks the outcome.
+file(READ ${SAMPLE} sample HEX)
+string(LENGTH "${sample}" hex_length)
+math(EXPR half "${hex_length} / 4 * 2 - 2") # an odd byte count somewhere inside an entry
+string(SUBSTRING "${sample}" 0 ${half} truncated)
+set(bad ${WORK_DIR}/rescvt_cli_truncated.res)
+set(out ${WORK_DIR}/rescvt_cli_out.cpp)
+file(REMOVE ${out})
+# Write the truncated bytes back through a hex-to-binary conversion.
+string(REGEX REPLACE "([0-9a-f][0-9a-f])" "\\\\x\\1" escaped "${truncated}")
+execute_process(COMMAND printf "${escaped}" OUTPUT_FILE ${bad})
+
+execute_process(COMMAND ${RESCVT} ${bad} ${out} RESULT_VARIABLE status ERROR_VARIABLE message)
+if(NOT status EQUAL 1)
+  message(FATAL_ERROR "rescvt exited with ${status} on a truncated file")
+endif()
+if(NOT message MATCHES "^rescvt: [^:]*rescvt_cli_truncated\\.res: .+ at offset [0-9]+\n$")
+  message(FATAL_ERROR "unexpected message: ${message}")
+endif()
+if(EXISTS ${out})
+  message(FATAL_ERROR "rescvt left an output file behind")
+endif()
+
+execute_process(COMMAND ${RESCVT} ${SAMPLE} ${out} RESULT_VARIABLE status ERROR_VARIABLE message)
+if(NOT status EQUAL 0 OR NOT EXISTS ${out})
+  message(FATAL_ERROR "rescvt failed on a good file: ${status} ${message}")
+endif()
+file(READ ${out} generated)
+if(NOT generated MATCHES "Win32Resources_Register\\(kEntries, kEntries, 5u\\)")
+  message(FATAL_ERROR "the generated table does not register five entries")
+endif()

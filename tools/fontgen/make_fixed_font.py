@@ -1,0 +1,172 @@
+#!/usr/bin/env python3
+"""Generates win32/src/gdi/fixed_font_6x13.cpp, the glyphs of GDI's one built-in bitmap font.
+
+The source is the public-domain 6x13 "misc-fixed" font in Latin-1 encoding as Debian's
+xfonts-base package installs it (/usr/share/fonts/X11/misc/6x13-ISO8859-1.pcf.gz; its COPYRIGHT
+property reads "Public domain font.  Share and enjoy."). The build does not need the package:
+the generated file is committed. Regenerate with
+
+    apt-get install xfonts-base
+    python3 tools/fontgen/make_fixed_font.py > win32/src/gdi/fixed_font_6x13.cpp
+
+Each glyph becomes 13 bytes, one per row from the top of the 6x13 cell; bit 7 is the leftmost
+pixel. Characters 32..255 are kept.
+"""
+import gzip
+import struct
+import sys
+
+PCF_PROPERTIES = 1 << 0
+PCF_METRICS = 1 << 2
+PCF_BITMAPS = 1 << 3
+PCF_BDF_ENCODINGS = 1 << 5
+PCF_COMPRESSED_METRICS = 0x100
+
+CELL_WIDTH = 6
+CELL_HEIGHT = 13
+FIRST, LAST = 32, 255
+
+
+class Table:
+    def __init__(self, data, offset):
+        self.data = data
+        self.format = struct.unpack_from('<I', data, offset)[0]
+        self.big = bool(self.format & (1 << 2))
+        self.pos = offset + 4
+
+    def _read(self, fmt):
+        fmt = ('>' if self.big else '<') + fmt
+        value = struct.unpack_from(fmt, self.data, self.pos)
+        self.pos += struct.calcsize(fmt)
+        return value[0]
+
+    def u8(self):
+        return self._read('B')
+
+    def i16(self):
+        return self._read('h')
+
+    def u16(self):
+        return self._read('H')
+
+    def i32(self):
+        return self._read('i')
+
+
+def read_tables(data):
+    if data[:4] != b'\x01fcp':
+        raise SystemExit('not a PCF font')
+    count = struct.unpack_from('<I', data, 4)[0]
+    tables = {}
+    for i in range(count):
+        kind, fmt, size, offset = struct.unpack_from('<IIII', data, 8 + 16 * i)
+        tables[kind] = offset
+    return tables
+
+
+def read_properties(data, offset):
+    t = Table(data, offset)
+    count = t.i32()
+    props = []
+    for _ in range(count):
+        name, is_string, value = t.i32(), t.u8(), t.i32()
+        props.append((name, is_string, value))
+    t.pos += (4 - (count & 3)) & 3
+    string_size = t.i32()
+    strings = data[t.pos:t.pos + string_size]
+
+    def text(at):
+        return strings[at:strings.index(b'\0', at)].decode('latin-1')
+
+    return {text(n): (text(v) if s else v) for n, s, v in props}
+
+
+def read_metrics(data, offset):
+    t = Table(data, offset)
+    metrics = []
+    if t.format & PCF_COMPRESSED_METRICS:
+        count = t.i16()
+        for _ in range(count):
+            lsb, rsb, width, ascent, descent = (t.u8() - 0x80 for _ in range(5))
+            metrics.append((lsb, rsb, width, ascent, descent))
+    else:
+        count = t.i32()
+        for _ in range(count):
+            lsb, rsb, width, ascent, descent = (t.i16() for _ in range(5))
+            t.u16()  # attributes
+            metrics.append((lsb, rsb, width, ascent, descent))
+    return metrics
+
+
+def read_bitmaps(data, offset):
+    t = Table(data, offset)
+    count = t.i32()
+    offsets = [t.i32() for _ in range(count)]
+    sizes = [t.i32() for _ in range(4)]
+    pad = 1 << (t.format & 3)
+    msbit = bool(t.format & (1 << 3))
+    blob = data[t.pos:t.pos + sizes[t.format & 3]]
+    return offsets, blob, pad, msbit
+
+
+def read_encodings(data, offset):
+    t = Table(data, offset)
+    min_byte2, max_byte2, min_byte1, max_byte1, default = (t.i16() for _ in range(5))
+    cols = max_byte2 - min_byte2 + 1
+    rows = max_byte1 - min_byte1 + 1
+    index = {}
+    for i in range(cols * rows):
+        glyph = t.u16()
+        if glyph != 0xFFFF:
+            code = ((i // cols + min_byte1) << 8) | (i % cols + min_byte2)
+            index[code] = glyph
+    return index
+
+
+def glyph_rows(metric, offset, blob, pad, msbit, font_ascent):
+    lsb, rsb, _, ascent, descent = metric
+    width = rsb - lsb
+    stride = ((width + pad * 8 - 1) // (pad * 8)) * pad
+    rows = [0] * CELL_HEIGHT
+    for gy in range(ascent + descent):
+        cell_y = font_ascent - ascent + gy
+        for gx in range(width):
+            byte = blob[offset + gy * stride + gx // 8]
+            bit = (byte >> (7 - gx % 8)) & 1 if msbit else (byte >> (gx % 8)) & 1
+            cell_x = lsb + gx
+            if bit and 0 <= cell_y < CELL_HEIGHT and 0 <= cell_x < CELL_WIDTH:
+                rows[cell_y] |= 0x80 >> cell_x
+    return rows
+
+
+def main():
+    path = sys.argv[1] if len(sys.argv) > 1 else '/usr/share/fonts/X11/misc/6x13-ISO8859-1.pcf.gz'
+    with gzip.open(path, 'rb') as f:
+        data = f.read()
+    tables = read_tables(data)
+    props = read_properties(data, tables[PCF_PROPERTIES])
+    metrics = read_metrics(data, tables[PCF_METRICS])
+    offsets, blob, pad, msbit = read_bitmaps(data, tables[PCF_BITMAPS])
+    encoding = read_encodings(data, tables[PCF_BDF_ENCODINGS])
+    font_ascent = props.get('FONT_ASCENT', 11)
+
+    out = sys.stdout
+    out.write('// Generated by tools/fontgen/make_fixed_font.py; do not edit.\n')
+    out.write('// Glyphs of the 6x13 misc-fixed bitmap font, Latin-1, characters 32..255, taken from\n')
+    out.write("// Debian's xfonts-base (6x13-ISO8859-1). Font COPYRIGHT property: \"%s\"\n" %
+              props.get('COPYRIGHT', 'unknown'))
+    out.write('// Font name: %s\n' % props.get('FONT', 'unknown'))
+    out.write('#include "gdi/fixed_font.h"\n\nnamespace win32::gdi {\n\n')
+    out.write('const uint8_t kFixedFontGlyphs[%d][%d] = {\n' % (LAST - FIRST + 1, CELL_HEIGHT))
+    for code in range(FIRST, LAST + 1):
+        glyph = encoding.get(code)
+        rows = [0] * CELL_HEIGHT
+        if glyph is not None:
+            rows = glyph_rows(metrics[glyph], offsets[glyph], blob, pad, msbit, font_ascent)
+        label = chr(code) if 33 <= code < 127 and chr(code) not in '\\' else ''
+        out.write('    {%s}, // %d %s\n' % (', '.join('0x%02X' % r for r in rows), code, label))
+    out.write('};\n\n} // namespace win32::gdi\n')
+
+
+if __name__ == '__main__':
+    main()
