@@ -40,9 +40,9 @@ TEST(ItemListTest, RandomInsertionsAndErasuresAcrossManyBlocksKeepEveryPosition)
         state = state * 1664525u + 1013904223u;
         return state >> 8;
     };
-    for (int step = 0; step < 6000; ++step) {
+    for (int step = 0; step < 4000; ++step) {
         // Mostly insertions first (blocks split), then mostly erasures (blocks empty and merge).
-        const bool insert = model.empty() || next() % 100 < (step < 4000 ? 80u : 15u);
+        const bool insert = model.empty() || next() % 100 < (step < 2800 ? 80u : 15u);
         if (insert) {
             const size_t at = next() % (model.size() + 1);
             list.Insert(at, Item(step));
@@ -52,7 +52,7 @@ TEST(ItemListTest, RandomInsertionsAndErasuresAcrossManyBlocksKeepEveryPosition)
             list.Erase(at);
             model.erase(model.begin() + static_cast<std::ptrdiff_t>(at));
         }
-        if (step % 500 == 0) {
+        if (step % 1000 == 0) {
             ExpectSame(list, model);
         }
     }

@@ -251,6 +251,20 @@ TEST_F(ComboBoxTest, LosingTheFocusWhileDroppedCancelsAndCloses) {
     EXPECT_EQ(m_parent.Codes(combo), (std::vector<int>{CBN_SELENDCANCEL, CBN_CLOSEUP, CBN_KILLFOCUS}));
 }
 
+TEST_F(ComboBoxTest, AClickOutsideTheDroppedListCancelsIt) {
+    HWND combo = Add(CBS_DROPDOWNLIST);
+    AddStrings(combo, {"a", "b"});
+    Send(combo, CB_SETCURSEL, 1);
+    Send(combo, CB_SHOWDROPDOWN, TRUE);
+    HWND list = VisibleComboList();
+    ASSERT_NE(list, nullptr);
+    m_parent.Clear();
+    Send(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, static_cast<WORD>(-20)));
+    EXPECT_FALSE(Dropped(combo));
+    EXPECT_EQ(Send(combo, CB_GETCURSEL), 1);
+    EXPECT_EQ(m_parent.Codes(combo), (std::vector<int>{CBN_SELENDCANCEL, CBN_CLOSEUP}));
+}
+
 TEST_F(ComboBoxTest, ExtendedUiOpensTheListWithTheDownArrow) {
     HWND combo = Add(CBS_DROPDOWNLIST);
     AddStrings(combo, {"a", "b"});

@@ -1,6 +1,7 @@
 // The "Edit" class: typing through the queue, the text limit, the notifications it sends and the
 // ones it does not, selection, undo, the clipboard, multi-line line messages and the input styles.
 #include "control_parent.h"
+#include "dialog_test_support.h"
 #include "recording_window.h"
 
 #include <gtest/gtest.h>
@@ -465,6 +466,71 @@ TEST_F(EditTest, PositionsAndCharactersMapBothWays) {
     EXPECT_EQ(SendMessageA(edit, EM_GETFIRSTVISIBLELINE, 0, 0), 1);
 }
 
+// ---- inside a dialog ----
+
+class EditInDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        using namespace dialog_test;
+        DialogTemplateBuilder b(WS_POPUP | WS_VISIBLE);
+        const DWORD multi = WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_MULTILINE | ES_AUTOVSCROLL;
+        b.Item(TemplateText::Ordinal(kEdit), "first", 10, WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, 0, 0, 80, 12)
+            .Item(TemplateText::Ordinal(kEdit), "", 11, multi, 0, 20, 80, 30)
+            .Item(TemplateText::Ordinal(kEdit), "", 12, multi | ES_WANTRETURN, 0, 60, 80, 30)
+            .Item(TemplateText::Ordinal(kButton), "OK", IDOK, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 100, 40, 14);
+        m_dlg = CreateTestDialog(b);
+        ASSERT_NE(m_dlg, nullptr);
+        dialog_test::PumpDialog(m_dlg);
+        m_recorder.Clear();
+    }
+    void TearDown() override {
+        if (IsWindow(m_dlg)) {
+            DestroyWindow(m_dlg);
+        }
+        dialog_test::PumpDialog(nullptr);
+    }
+    HWND Item(int id) const { return GetDlgItem(m_dlg, id); }
+    void FocusOn(int id) { SendMessageA(m_dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(id)), TRUE); }
+
+    dialog_test::DialogRecorder m_recorder;
+    HWND m_dlg = nullptr;
+};
+
+TEST_F(EditInDialogTest, EnterPressesTheDefaultButtonUnlessTheEditWantsReturn) {
+    FocusOn(11);
+    dialog_test::PressKey(m_dlg, VK_RETURN);
+    EXPECT_EQ(m_recorder.CommandIds(), std::vector<int>{IDOK});
+    EXPECT_EQ(GetWindowTextLengthA(Item(11)), 0);
+
+    m_recorder.Clear();
+    FocusOn(12);
+    dialog_test::PressKey(m_dlg, VK_RETURN);
+    dialog_test::TypeChar(m_dlg, 'x');
+    EXPECT_TRUE(m_recorder.commands.empty());
+    char text[16] = {};
+    GetWindowTextA(Item(12), text, sizeof text);
+    EXPECT_STREQ(text, "\r\nx");
+}
+
+TEST_F(EditInDialogTest, EscapeAndTabStayWithTheDialogInAMultiLineEdit) {
+    FocusOn(11);
+    dialog_test::PressKey(m_dlg, VK_TAB);
+    EXPECT_EQ(GetFocus(), Item(12));
+    EXPECT_EQ(GetWindowTextLengthA(Item(11)), 0);
+    dialog_test::PressKey(m_dlg, VK_ESCAPE);
+    EXPECT_EQ(m_recorder.CommandIds(), std::vector<int>{IDCANCEL});
+}
+
+TEST_F(EditInDialogTest, TabbingIntoAnEditSelectsAllItsText) {
+    FocusOn(IDOK);
+    dialog_test::PressKey(m_dlg, VK_TAB);
+    ASSERT_EQ(GetFocus(), Item(10));
+    DWORD start = 0, end = 0;
+    SendMessageA(Item(10), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 5u);
+}
+
 // ---- input styles ----
 
 TEST_F(EditTest, NumberUppercaseAndLowercaseStylesFilterTyping) {
@@ -543,6 +609,42 @@ TEST_F(EditTest, PaintsWindowColoursAndHighlightsTheFocusedSelection) {
     Select(edit, 0, -1);
     WindowPicture focused(m_parent.Hwnd());
     EXPECT_GT(focused.Count(edit, all, GetSysColor(COLOR_HIGHLIGHT)), 0);
+}
+
+TEST_F(EditTest, AlignmentStylesPlaceTheTextAndDisabledTextIsGrey) {
+    HWND left = Add(ES_LEFT, "WW", 100, 200, 20);
+    HWND right = Add(ES_RIGHT, "WW", 101, 200, 20);
+    HWND disabled = Add(ES_AUTOHSCROLL | WS_DISABLED, "WW", 102, 200, 20);
+    SetWindowPos(right, nullptr, 10, 40, 200, 20, SWP_NOZORDER);
+    SetWindowPos(disabled, nullptr, 10, 70, 200, 20, SWP_NOZORDER);
+    WindowPicture picture(m_parent.Hwnd());
+    ASSERT_TRUE(picture.Valid());
+    const COLORREF ink = GetSysColor(COLOR_WINDOWTEXT);
+    const RECT leftHalf{0, 0, 100, 20};
+    const RECT rightHalf{100, 0, 200, 20};
+    EXPECT_GT(picture.Count(left, leftHalf, ink), 0);
+    EXPECT_EQ(picture.Count(left, rightHalf, ink), 0);
+    EXPECT_EQ(picture.Count(right, leftHalf, ink), 0);
+    EXPECT_GT(picture.Count(right, rightHalf, ink), 0);
+    EXPECT_GT(picture.Count(disabled, leftHalf, GetSysColor(COLOR_GRAYTEXT)), 0);
+    EXPECT_EQ(picture.Count(disabled, leftHalf, ink), 0);
+}
+
+TEST_F(EditTest, FontIsKeptAndChangesTheMeasurements) {
+    HWND edit = Add(ES_MULTILINE | ES_AUTOHSCROLL, "abc\r\ndef", 100, 200, 80);
+    EXPECT_EQ(SendMessageA(edit, WM_GETFONT, 0, 0), 0);
+    const LRESULT before = SendMessageA(edit, EM_POSFROMCHAR, 5, 0);
+    LOGFONTA big{};
+    big.lfHeight = 40;
+    strcpy(big.lfFaceName, "System");
+    HFONT font = CreateFontIndirectA(&big);
+    ASSERT_NE(font, nullptr);
+    SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    EXPECT_EQ(SendMessageA(edit, WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(font));
+    const LRESULT after = SendMessageA(edit, EM_POSFROMCHAR, 5, 0);
+    EXPECT_GT(static_cast<short>(HIWORD(after)), static_cast<short>(HIWORD(before))); // taller lines
+    DestroyWindow(edit);
+    DeleteObject(font);
 }
 
 // ---- size ----

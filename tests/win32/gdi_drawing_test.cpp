@@ -175,6 +175,33 @@ TEST(GdiShapes, RectangleWithoutAPenIsOnePixelSmaller)
     SelectObject(s.Dc(), GetStockObject(BLACK_PEN));
 }
 
+TEST(GdiShapes, WideOutlinesAreCentredOrKeptInside)
+{
+    TestSurface s(14, 14);
+    Selected brush(s.Dc(), CreateSolidBrush(kBlue));
+    {
+        Selected pen(s.Dc(), CreatePen(PS_INSIDEFRAME, 3, kRed));
+        Rectangle(s.Dc(), 2, 2, 12, 12);
+    }
+    EXPECT_EQ(s.At(2, 2), kRed);
+    EXPECT_EQ(s.At(4, 6), kRed);
+    EXPECT_EQ(s.At(5, 6), kBlue);
+    EXPECT_EQ(s.At(11, 11), kRed);
+    EXPECT_EQ(s.At(12, 6), kWhite);
+    EXPECT_EQ(s.At(1, 6), kWhite);
+    EXPECT_EQ(s.Count(kBlue), 4 * 4);
+
+    s.Fill(kWhite);
+    {
+        Selected pen(s.Dc(), CreatePen(PS_SOLID, 3, kRed));
+        Rectangle(s.Dc(), 2, 2, 12, 12);
+    }
+    EXPECT_EQ(s.At(1, 6), kRed) << "a centred pen reaches outside the box";
+    EXPECT_EQ(s.At(12, 6), kRed);
+    EXPECT_EQ(s.At(13, 6), kWhite);
+    EXPECT_EQ(s.At(4, 6), kBlue);
+}
+
 TEST(GdiShapes, HollowRectangleLeavesTheInside)
 {
     TestSurface s(10, 10, kBlue);

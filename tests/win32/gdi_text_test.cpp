@@ -210,7 +210,7 @@ TEST(GdiText, ExtTextOutOpaqueRectangleAndClipping)
     EXPECT_EQ(dc.Count(kBlack, 6, 0, 20, 13), 0);
 }
 
-TEST(GdiText, UnderlineStrikeOutAndBoldAddInk)
+TEST(GdiText, UnderlineStrikeOutBoldAndItalic)
 {
     TextDc plain(40, 15);
     SetBkMode(plain.Dc(), TRANSPARENT);
@@ -232,6 +232,18 @@ TEST(GdiText, UnderlineStrikeOutAndBoldAddInk)
     SetBkMode(bold.Dc(), TRANSPARENT);
     TextOutA(bold.Dc(), 0, 0, "ace", 3);
     EXPECT_GT(bold.Count(kBlack), base);
+
+    lf = Font(-11);
+    lf.lfItalic = 1;
+    TextDc italic(40, 15, lf);
+    SetBkMode(italic.Dc(), TRANSPARENT);
+    TextOutA(italic.Dc(), 0, 0, "ace", 3);
+    EXPECT_EQ(italic.Count(kBlack), base) << "italic leans the same pixels";
+    bool differs = false;
+    for (int y = 0; y < 15; ++y)
+        for (int x = 0; x < 40; ++x)
+            differs = differs || italic.At(x, y) != plain.At(x, y);
+    EXPECT_TRUE(differs);
 
     lf = Font(-11);
     lf.lfStrikeOut = 1;

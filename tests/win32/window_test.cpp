@@ -219,9 +219,10 @@ TEST_F(WindowTest, CaptionAndBordersShrinkTheClientArea)
 {
     RECT r{0, 0, 100, 100};
     AdjustWindowRectEx(&r, WS_POPUP | WS_CAPTION, FALSE, WS_EX_DLGMODALFRAME);
-    HWND w = CreateWindowExA(WS_EX_DLGMODALFRAME, kRecordingClass, "", WS_POPUP | WS_CAPTION, 0, 0, r.right - r.left,
-                             r.bottom - r.top, nullptr, nullptr, nullptr, nullptr);
+    HWND w = CreateRecordingWindow(WS_POPUP | WS_CAPTION, nullptr, 0, WS_EX_DLGMODALFRAME);
     m_windows.push_back(w);
+    ASSERT_NE(w, nullptr);
+    SetWindowPos(w, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     RECT client;
     GetClientRect(w, &client);
     EXPECT_EQ(client.right, 100);

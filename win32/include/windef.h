@@ -178,5 +178,12 @@ typedef struct tagPOINTS {
 #define MAKEINTRESOURCE MAKEINTRESOURCEA
 #define IS_INTRESOURCE(r) ((((ULONG_PTR)(r)) >> 16) == 0)
 
+#else /* RC_INVOKED */
+/* The resource compiler reads plain numbers: resource types (RT_*) and the standard icon and
+   cursor names are then usable in scripts, as with the platform's headers. */
+#define MAKEINTRESOURCEA(i) i
+#define MAKEINTRESOURCE(i) i
+#define FALSE 0
+#define TRUE 1
 #endif /* RC_INVOKED */
 #endif

@@ -33,6 +33,7 @@ PenPainter::PenPainter(Canvas &canvas) : m_canvas(canvas), m_rop(canvas.Rop2())
     const LOGPEN &log = pen.Log();
     UINT style = log.lopnStyle & 0x0F;
     m_null = style == PS_NULL;
+    m_insideFrame = style == PS_INSIDEFRAME;
     m_width = std::max<int>(1, log.lopnWidth.x);
     m_color = canvas.Pixel(pen.FollowsDcColor() ? state.dcPenColor : log.lopnColor);
     m_background = canvas.Pixel(state.bkColor);
@@ -112,8 +113,10 @@ void PenPainter::Frame(const RECT &r)
         return;
     }
     // A band of the pen's width centred on the one-pixel outline; four disjoint pieces.
-    int lead = m_width / 2;
+    int lead = m_insideFrame ? 0 : m_width / 2;
     RECT outer{r.left - lead, r.top - lead, r.right - 1 - lead + m_width, r.bottom - 1 - lead + m_width};
+    if (m_insideFrame)
+        outer = r;
     RECT inner{outer.left + m_width, outer.top + m_width, outer.right - m_width, outer.bottom - m_width};
     Paint paint;
     paint.color = m_color;

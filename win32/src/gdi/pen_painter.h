@@ -14,6 +14,10 @@ public:
     bool IsNull() const { return m_null; }
     int Width() const { return m_width; }
     bool IsStyled() const { return !m_dashes.empty(); }
+    // PS_INSIDEFRAME keeps a wide outline inside the shape's box instead of centring it on the edge.
+    bool IsInsideFrame() const { return m_insideFrame; }
+    // How far the outline reaches into a box from each side.
+    int FrameInset() const { return m_insideFrame ? m_width : m_width - m_width / 2; }
     uint32_t Color() const { return m_color; }
 
     // A line in surface coordinates from (x0,y0) towards (x1,y1); the end pixel is drawn only
@@ -32,6 +36,7 @@ private:
     uint32_t m_color = 0;
     uint32_t m_background = 0;
     bool m_opaqueGaps = false;
+    bool m_insideFrame = false;
     uint8_t m_rop;
     std::vector<int> m_dashes; // alternating on/off run lengths
     int m_stylePosition = 0;   // carried from segment to segment, as for a polyline

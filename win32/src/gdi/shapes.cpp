@@ -205,7 +205,7 @@ BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom)
     // The brush covers [left, right-1) x [top, bottom-1); the pen's outline is drawn over it.
     RECT fill{box.left, box.top, box.right - 1, box.bottom - 1};
     if (!pen.IsNull()) {
-        int inset = pen.Width() - pen.Width() / 2;
+        int inset = pen.FrameInset();
         fill = RECT{box.left + inset, box.top + inset, box.right - inset, box.bottom - inset};
     }
     canvas.FillRect(fill, canvas.CurrentBrushPaint(), canvas.Rop2());

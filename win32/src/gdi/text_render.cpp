@@ -30,6 +30,7 @@ FontMetrics MetricsOf(const LOGFONTA &font)
     m.height = kGlyphHeight * m.scale;
     m.ascent = kGlyphAscent * m.scale;
     m.bold = font.lfWeight >= FW_SEMIBOLD;
+    m.italic = font.lfItalic != 0;
     m.underline = font.lfUnderline != 0;
     m.strikeOut = font.lfStrikeOut != 0;
     return m;
@@ -46,6 +47,8 @@ void DrawGlyphs(Canvas &canvas, const FontMetrics &m, int left, int top, const c
         const uint8_t *rows = GlyphRows(static_cast<unsigned char>(text[i]));
         for (int row = 0; row < kGlyphHeight; ++row) {
             uint8_t bits = rows[row];
+            // Italic leans the glyph: rows above the baseline move right, one pixel per four rows.
+            int lean = m.italic ? ((kGlyphAscent - 1 - row) / 4) * s : 0;
             if (m.bold)
                 bits |= static_cast<uint8_t>(bits >> 1); // the glyph again one pixel to the right
             for (int col = 0; col < 8 && bits; ++col) {
@@ -55,7 +58,7 @@ void DrawGlyphs(Canvas &canvas, const FontMetrics &m, int left, int top, const c
                 int run = col;
                 while (run + 1 < 8 && (bits & (0x80 >> (run + 1))))
                     ++run;
-                FillCells(canvas, x + col * s, top + row * s, (run - col + 1) * s, s, color);
+                FillCells(canvas, x + lean + col * s, top + row * s, (run - col + 1) * s, s, color);
                 col = run;
             }
         }

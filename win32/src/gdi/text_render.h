@@ -1,5 +1,5 @@
 // Text with the built-in bitmap font: metrics derived from a LOGFONT (bold, underline,
-// strike-out, an integer scale for large heights) and glyph drawing onto a canvas. Shared by
+// strike-out, a sheared italic, an integer scale for large heights) and glyph drawing onto a canvas. Shared by
 // TextOutA/ExtTextOutA and DrawTextA.
 #pragma once
 #include "gdi/canvas.h"
@@ -12,6 +12,7 @@ struct FontMetrics {
     int height = 13;
     int ascent = 11;
     bool bold = false;
+    bool italic = false;
     bool underline = false;
     bool strikeOut = false;
 };

@@ -4,6 +4,7 @@
 #include <link.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <climits>
 #include <cstdlib>
 #include <strings.h>
@@ -111,8 +112,15 @@ std::vector<std::string> ModuleFileCandidates(const std::string &name) {
         stem = file.substr(0, file.size() - 4);
     else if (file.find('.') == std::string::npos)
         stem = file;
-    if (!stem.empty())
+    if (!stem.empty()) {
+        // Module names are case-insensitive; shared objects are conventionally lowercase.
+        std::string lower = stem;
+        for (char &ch : lower)
+            ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
         candidates.push_back(directory + "lib" + stem + ".so");
+        if (lower != stem)
+            candidates.push_back(directory + "lib" + lower + ".so");
+    }
     return candidates;
 }
 

@@ -21,7 +21,8 @@ std::string ModulePath(HMODULE module);
 
 bool IsSystemModuleName(const char *name);
 // File names a Win32 module name may have here: the name itself and, for "x.dll" (or a name
-// without extension, which means "x.dll"), the shared object "libx.so" in the same directory.
+// without extension, which means "x.dll"), the shared object "libx.so" in the same directory
+// (also with x in lowercase).
 std::vector<std::string> ModuleFileCandidates(const std::string &name);
 // A loaded module whose file matches `name` by those rules (by base name unless `name` holds a
 // directory), or NULL.

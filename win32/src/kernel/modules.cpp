@@ -100,6 +100,11 @@ HMODULE WINAPI LoadLibraryA(LPCSTR lpLibFileName) {
         LoadRecords::Instance().AddLoad(OwnModule(), nullptr);
         return OwnModule();
     }
+    // A module already loaded is found by name first, whatever the case of the name.
+    if (HMODULE loaded = FindLoadedModule(lpLibFileName)) {
+        LoadRecords::Instance().AddLoad(loaded, nullptr);
+        return loaded;
+    }
     // dlopen runs the library's constructors, which register its resources: no lock is held here.
     void *handle = OpenLibrary(lpLibFileName);
     HMODULE module = handle ? ModuleOfDlHandle(handle) : nullptr;

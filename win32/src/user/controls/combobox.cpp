@@ -657,7 +657,7 @@ LRESULT ComboBox::OnCommand(WPARAM wParam, HWND from) {
     case kComboListChosen:
         CloseDropDown(CloseReason::Chosen);
         break;
-    case kComboListCancelled:
+    case LBN_SELCANCEL:
         CloseDropDown(CloseReason::Cancelled);
         break;
     default:

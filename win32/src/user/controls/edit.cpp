@@ -6,6 +6,7 @@
 // EN_VSCROLL); a multi-line edit without ES_AUTOVSCROLL does not refuse text past its height;
 // EM_FMTLINES soft-break markers; EM_GETHANDLE/EM_SETHANDLE; margins messages; double-click word
 // selection; ES_OEMCONVERT; WM_CONTEXTMENU.
+#include "user/controls/clipboard_text.h"
 #include "user/controls/control_base.h"
 #include "user/controls/control_paint.h"
 #include "user/controls/edit_buffer.h"
@@ -316,40 +317,8 @@ struct Edit {
         if (passwordChar || !buffer.HasSelection()) {
             return false;
         }
-        const std::string text = buffer.Text().substr(buffer.SelStart(), buffer.SelEnd() - buffer.SelStart());
-        if (!OpenClipboard(hwnd)) {
-            return false;
-        }
-        EmptyClipboard();
-        bool stored = false;
-        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-        if (memory) {
-            if (char *bytes = static_cast<char *>(GlobalLock(memory))) {
-                std::memcpy(bytes, text.c_str(), text.size() + 1);
-                GlobalUnlock(memory);
-                stored = SetClipboardData(CF_TEXT, memory) != nullptr;
-            }
-            if (!stored) {
-                GlobalFree(memory);
-            }
-        }
-        CloseClipboard();
-        return stored;
-    }
-
-    std::optional<std::string> ClipboardText() {
-        if (!OpenClipboard(hwnd)) {
-            return std::nullopt;
-        }
-        std::optional<std::string> text;
-        if (HANDLE memory = GetClipboardData(CF_TEXT)) {
-            if (const char *bytes = static_cast<const char *>(GlobalLock(memory))) {
-                text.emplace(bytes, strnlen(bytes, GlobalSize(memory)));
-                GlobalUnlock(memory);
-            }
-        }
-        CloseClipboard();
-        return text;
+        return PutClipboardText(hwnd, std::string_view(buffer.Text()).substr(buffer.SelStart(),
+                                                                            buffer.SelEnd() - buffer.SelStart()));
     }
 
     void Cut() {
@@ -362,7 +331,7 @@ struct Edit {
         if (ReadOnly()) {
             return;
         }
-        std::optional<std::string> text = ClipboardText();
+        std::optional<std::string> text = GetClipboardText(hwnd);
         if (!text || text->empty()) {
             return;
         }
@@ -477,6 +446,9 @@ struct Edit {
         }
         return 0;
     }
+
+    // WM_PAINT fills the whole client area with the parent's brush.
+    LRESULT OnEraseBkgnd() const { return 1; }
 
     LRESULT OnPrintClient(WPARAM wParam) {
         HDC hdc = reinterpret_cast<HDC>(wParam);
@@ -953,6 +925,13 @@ struct Edit {
         return 0;
     }
 
+    LRESULT OnGetModify() const { return modified ? TRUE : FALSE; }
+
+    LRESULT OnCanUndo() const { return buffer.CanUndo() ? TRUE : FALSE; }
+
+    // Soft-break markers are never inserted into the text; the flag is only echoed.
+    LRESULT OnFmtLines(WPARAM wParam) const { return wParam != 0 ? TRUE : FALSE; }
+
     LRESULT OnSetModify(WPARAM wParam) {
         modified = wParam != 0;
         return 0;
@@ -1035,7 +1014,7 @@ LRESULT Dispatch(Edit &edit, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PRINTCLIENT:
         return edit.OnPrintClient(wParam);
     case WM_ERASEBKGND:
-        return 1; // WM_PAINT fills the whole client area with the parent's brush
+        return edit.OnEraseBkgnd();
     case WM_SETTEXT:
         return edit.OnSetText(lParam);
     case WM_GETTEXT:
@@ -1081,7 +1060,7 @@ LRESULT Dispatch(Edit &edit, UINT message, WPARAM wParam, LPARAM lParam) {
     case EM_UNDO:
         return edit.OnUndo();
     case EM_CANUNDO:
-        return edit.buffer.CanUndo() ? TRUE : FALSE;
+        return edit.OnCanUndo();
     case EM_EMPTYUNDOBUFFER:
         return edit.OnEmptyUndoBuffer();
     case EM_GETSEL:
@@ -1095,7 +1074,7 @@ LRESULT Dispatch(Edit &edit, UINT message, WPARAM wParam, LPARAM lParam) {
     case EM_GETLIMITTEXT:
         return edit.OnGetLimitText();
     case EM_GETMODIFY:
-        return edit.modified ? TRUE : FALSE;
+        return edit.OnGetModify();
     case EM_SETMODIFY:
         return edit.OnSetModify(wParam);
     case EM_GETLINECOUNT:
@@ -1133,7 +1112,7 @@ LRESULT Dispatch(Edit &edit, UINT message, WPARAM wParam, LPARAM lParam) {
     case EM_SETTABSTOPS:
         return edit.OnSetTabStops(wParam, lParam);
     case EM_FMTLINES:
-        return static_cast<LRESULT>(wParam != 0); // no soft-break markers are ever inserted
+        return edit.OnFmtLines(wParam);
     default:
         return DefWindowProcA(edit.hwnd, message, wParam, lParam);
     }

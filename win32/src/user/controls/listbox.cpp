@@ -745,7 +745,7 @@ LRESULT ListBox::OnLButtonDown(WPARAM flags, POINT point) {
     if (m_combo) {
         const RECT client = ClientRect();
         if (!PtInRect(&client, point)) {
-            Notify(kComboListCancelled);
+            Notify(LBN_SELCANCEL);
             return 0;
         }
         HWND focus = GetFocus();
