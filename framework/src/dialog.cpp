@@ -37,6 +37,8 @@ INT_PTR CALLBACK FrameworkDlgProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     if (dialog == nullptr)
         return FALSE;
     try {
+        // Damaged item lists leave the lists as far as they got; the dialog itself still opens.
+        dialog->ExecuteDlgInit(dialog->m_lpszTemplateName);
         return dialog->OnInitDialog();
     } catch (...) {
         return FALSE;

@@ -6,6 +6,7 @@
 #define IDD_FW_PAGE_FIRST 200
 #define IDD_FW_PAGE_SECOND 201
 #define IDD_FW_PAGE_THIRD 202
+#define IDD_FW_LISTS 203
 
 #define IDC_NAME 1001
 #define IDC_COUNT 1002

@@ -21,6 +21,10 @@ public:
     void EndDialog(int result);
 
     virtual BOOL OnInitDialog();
+    // Adds the list and combo items of the template's item-list resource (type 240, same name), or of
+    // such data in memory. FALSE when the data is damaged or a control refused an item.
+    BOOL ExecuteDlgInit(LPCSTR templateName);
+    BOOL ExecuteDlgInit(const void *data, size_t size);
     virtual void OnOK();
     virtual void OnCancel();
     // What ending a modeless dialog does; the default destroys the window.
