@@ -1421,6 +1421,11 @@ WINUSERAPI HWND WINAPI GetClipboardViewer(void);
 WINUSERAPI BOOL WINAPI ChangeClipboardChain(HWND hWndRemove, HWND hWndNewNext);
 WINUSERAPI DWORD WINAPI GetClipboardSequenceNumber(void);
 
+/* resources in use */
+#define GR_GDIOBJECTS 0
+#define GR_USEROBJECTS 1
+WINUSERAPI DWORD WINAPI GetGuiResources(HANDLE hProcess, DWORD uiFlags);
+
 /* help */
 WINUSERAPI BOOL WINAPI WinHelpA(HWND hWndMain, LPCSTR lpszHelp, UINT uCommand, ULONG_PTR dwData);
 

@@ -48,9 +48,9 @@ SourceImage ReadSource(DeviceContext &src, int x, int y, int width, int height, 
         int to = std::min<int>(width, bounds.right - sx0);
         if (from >= to)
             continue;
-        const uint32_t *row = bitmap.Row(sy) + sx0;
+        const uint32_t *row = bitmap.Row(sy);
         uint32_t *out = image.pixels.data() + static_cast<size_t>(j) * width;
-        std::memcpy(out + from, row + from, (to - from) * sizeof(uint32_t));
+        std::memcpy(out + from, row + (sx0 + from), (to - from) * sizeof(uint32_t));
         std::fill(image.present.begin() + j * width + from, image.present.begin() + j * width + to, 1);
         if (monoToColor)
             for (int i = from; i < to; ++i)
@@ -97,16 +97,18 @@ void Compose(Canvas &dst, int dx, int dy, const SourceImage &src, uint8_t rop)
         RECT area = RectIntersection(clip, RECT{dx, dy, dx + src.width, dy + src.height});
         for (int y = area.top; y < area.bottom; ++y) {
             uint32_t *row = bitmap.Row(y);
-            size_t base = static_cast<size_t>(y - dy) * src.width - dx;
-            const uint32_t *in = src.pixels.data() + base;
-            const uint8_t *present = src.present.data() + base;
-            if (rop == 0xCC && std::all_of(present + area.left, present + area.right, [](uint8_t p) { return p; })) {
-                std::memcpy(row + area.left, in + area.left, (area.right - area.left) * sizeof(uint32_t));
+            // The source row from the pixel under the area's first destination column.
+            size_t first = static_cast<size_t>(y - dy) * src.width + (area.left - dx);
+            const uint32_t *in = src.pixels.data() + first;
+            const uint8_t *present = src.present.data() + first;
+            int count = area.right - area.left;
+            if (rop == 0xCC && std::all_of(present, present + count, [](uint8_t p) { return p; })) {
+                std::memcpy(row + area.left, in, count * sizeof(uint32_t));
                 continue;
             }
-            for (int x = area.left; x < area.right; ++x)
-                if (present[x])
-                    row[x] = ApplyRop3(rop, pattern.At(x, y), in[x], row[x]);
+            for (int i = 0; i < count; ++i)
+                if (present[i])
+                    row[area.left + i] = ApplyRop3(rop, pattern.At(area.left + i, y), in[i], row[area.left + i]);
         }
     }
 }

@@ -63,6 +63,12 @@ public:
         return slot ? slot->object : nullptr;
     }
 
+    size_t LiveCount()
+    {
+        std::lock_guard lock(m_mutex);
+        return m_slots.size() - m_free.size();
+    }
+
 private:
     static uint32_t SlotIndex(HGDIOBJ handle)
     {
@@ -97,6 +103,11 @@ ObjectTable &Table()
 }
 
 } // namespace
+
+size_t LiveObjectCount()
+{
+    return Table().LiveCount();
+}
 
 HGDIOBJ AddObject(ObjectPtr object)
 {

@@ -43,6 +43,9 @@ private:
 
 using ObjectPtr = std::shared_ptr<GdiObject>;
 
+// How many handles are live, stock objects included: what GetGuiResources reports.
+size_t LiveObjectCount();
+
 // Registers an object and returns its new handle.
 HGDIOBJ AddObject(ObjectPtr object);
 // Removes the handle from the table; the object lives on while a DC still holds it.

@@ -104,6 +104,7 @@ ThreadState *ThreadOf(DWORD threadId);
 WindowClass *FindClass(const char *name, HINSTANCE instance);
 
 Window *AllocateWindow();
+size_t LiveWindowCount();
 void FreeWindow(HWND hwnd);
 
 // Helpers shared by the core's files.

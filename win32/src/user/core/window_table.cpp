@@ -82,6 +82,11 @@ void FreeWindow(HWND hwnd)
     FreeSlots().push_back(slot);
 }
 
+size_t LiveWindowCount()
+{
+    return Slots().size() - FreeSlots().size();
+}
+
 std::vector<HWND> &TopLevelWindows()
 {
     static std::vector<HWND> windows;
