@@ -1,6 +1,8 @@
 # What a host developer installs: headers, libraries, the reference host and a package config.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/win32/include/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/orvane DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+if(EXISTS ${PROJECT_SOURCE_DIR}/include/orvane)
+  install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/orvane DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+endif()
 
 include(CMakePackageConfigHelpers)
 set(ORVANE_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Orvane)

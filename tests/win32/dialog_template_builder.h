@@ -79,10 +79,10 @@ public:
     }
     DialogTemplateBuilder &Item(TemplateText cls, TemplateText title, DWORD id, DWORD style, short x, short y,
                                 short cx, short cy) {
-        TemplateItemSpec spec;
-        spec.cls = cls, spec.title = title, spec.id = id, spec.style = style;
-        spec.x = x, spec.y = y, spec.cx = cx, spec.cy = cy;
-        return Item(spec);
+        TemplateItemSpec item;
+        item.cls = cls, item.title = title, item.id = id, item.style = style;
+        item.x = x, item.y = y, item.cx = cx, item.cy = cy;
+        return Item(item);
     }
 
     // The template image; valid until the builder changes or goes away.

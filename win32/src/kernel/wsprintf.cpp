@@ -10,7 +10,7 @@ namespace {
 
 constexpr std::size_t kMaxOutput = 1024;
 
-struct Spec {
+struct Conversion {
     bool leftAlign = false;
     bool zeroPad = false;
     bool alternate = false;
@@ -37,11 +37,11 @@ public:
     }
 
     // Pads `body` to the field width; zero padding goes between the sign or prefix and the digits.
-    void Field(const Spec &spec, const std::string &prefix, const std::string &body, bool zeroPadAllowed) {
+    void Field(const Conversion &conversion, const std::string &prefix, const std::string &body, bool zeroPadAllowed) {
         std::size_t length = prefix.size() + body.size();
-        std::size_t padding = spec.width > length ? spec.width - length : 0;
-        bool zeros = spec.zeroPad && !spec.leftAlign && zeroPadAllowed;
-        if (!spec.leftAlign && !zeros)
+        std::size_t padding = conversion.width > length ? conversion.width - length : 0;
+        bool zeros = conversion.zeroPad && !conversion.leftAlign && zeroPadAllowed;
+        if (!conversion.leftAlign && !zeros)
             Repeat(' ', padding);
         for (char ch : prefix)
             Put(ch);
@@ -49,7 +49,7 @@ public:
             Repeat('0', padding);
         for (char ch : body)
             Put(ch);
-        if (spec.leftAlign)
+        if (conversion.leftAlign)
             Repeat(' ', padding);
     }
 
@@ -94,42 +94,42 @@ std::string NarrowString(LPCSTR text, int precision) {
     return result;
 }
 
-void FormatOne(Output &out, char type, const Spec &spec, va_list &args) {
+void FormatOne(Output &out, char type, const Conversion &conversion, va_list &args) {
     switch (type) {
     case 'd':
     case 'i': {
         long value = va_arg(args, long);
         unsigned long magnitude = value < 0 ? 0ul - static_cast<unsigned long>(value) : static_cast<unsigned long>(value);
-        out.Field(spec, value < 0 ? "-" : "", Digits(magnitude, 10, false, spec.precision), spec.precision < 0);
+        out.Field(conversion, value < 0 ? "-" : "", Digits(magnitude, 10, false, conversion.precision), conversion.precision < 0);
         break;
     }
     case 'u':
-        out.Field(spec, "", Digits(va_arg(args, unsigned long), 10, false, spec.precision), spec.precision < 0);
+        out.Field(conversion, "", Digits(va_arg(args, unsigned long), 10, false, conversion.precision), conversion.precision < 0);
         break;
     case 'x':
     case 'X': {
         unsigned long value = va_arg(args, unsigned long);
-        std::string prefix = spec.alternate && value != 0 ? (type == 'x' ? "0x" : "0X") : "";
-        out.Field(spec, prefix, Digits(value, 16, type == 'X', spec.precision), spec.precision < 0);
+        std::string prefix = conversion.alternate && value != 0 ? (type == 'x' ? "0x" : "0X") : "";
+        out.Field(conversion, prefix, Digits(value, 16, type == 'X', conversion.precision), conversion.precision < 0);
         break;
     }
     case 'c':
     case 'C': {
         int value = va_arg(args, int);
-        bool wide = spec.wide || type == 'C';
+        bool wide = conversion.wide || type == 'C';
         char ch = wide ? static_cast<char>(win32::kernel::UnicodeToAnsi(static_cast<char16_t>(value)))
                        : static_cast<char>(value);
-        out.Field(spec, "", std::string(1, ch), true);
+        out.Field(conversion, "", std::string(1, ch), true);
         break;
     }
     case 's':
     case 'S': {
-        bool wide = spec.wide || type == 'S';
+        bool wide = conversion.wide || type == 'S';
         const void *text = va_arg(args, const void *);
-        std::string body = !text  ? NarrowString("(null)", spec.precision)
-                           : wide ? WideToAnsi(static_cast<const WCHAR *>(text), spec.precision)
-                                  : NarrowString(static_cast<LPCSTR>(text), spec.precision);
-        out.Field(spec, "", body, true);
+        std::string body = !text  ? NarrowString("(null)", conversion.precision)
+                           : wide ? WideToAnsi(static_cast<const WCHAR *>(text), conversion.precision)
+                                  : NarrowString(static_cast<LPCSTR>(text), conversion.precision);
+        out.Field(conversion, "", body, true);
         break;
     }
     default:
@@ -155,24 +155,24 @@ int WINAPI wvsprintfA(LPSTR buffer, LPCSTR format, va_list arglist) {
             continue;
         }
         ++format;
-        Spec spec;
+        Conversion conversion;
         for (;; ++format) {
             if (*format == '-')
-                spec.leftAlign = true;
+                conversion.leftAlign = true;
             else if (*format == '0')
-                spec.zeroPad = true;
+                conversion.zeroPad = true;
             else if (*format == '#')
-                spec.alternate = true;
+                conversion.alternate = true;
             else
                 break;
         }
-        spec.width = ReadNumber(format);
+        conversion.width = ReadNumber(format);
         if (*format == '.') {
             ++format;
-            spec.precision = static_cast<int>(ReadNumber(format));
+            conversion.precision = static_cast<int>(ReadNumber(format));
         }
         if (*format == 'l' || *format == 'h') {
-            spec.wide = *format == 'l';
+            conversion.wide = *format == 'l';
             ++format;
         }
         if (!*format)
@@ -180,7 +180,7 @@ int WINAPI wvsprintfA(LPSTR buffer, LPCSTR format, va_list arglist) {
         if (*format == '%')
             out.Put('%');
         else
-            FormatOne(out, *format, spec, args);
+            FormatOne(out, *format, conversion, args);
         ++format;
     }
     va_end(args);
