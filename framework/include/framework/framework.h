@@ -11,6 +11,7 @@
 #include "framework/frame_wnd.h"
 #include "framework/help.h"
 #include "framework/idle.h"
+#include "framework/item_control.h"
 #include "framework/list_box.h"
 #include "framework/message_box.h"
 #include "framework/message_map.h"
