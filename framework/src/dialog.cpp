@@ -4,6 +4,8 @@
 #include "framework/module_state.h"
 #include "window_creation.h"
 
+#include <functional>
+
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
@@ -68,37 +70,29 @@ BOOL CDialog::Create(LPCSTR templateName, CWnd *parent) {
     m_lpszTemplateName = templateName;
     if (m_nIDHelp == 0)
         m_nIDHelp = TemplateIdOf(templateName);
-    m_pParentWnd = parent;
-    m_bModal = FALSE;
-    m_nModalResult = -1;
-    HWND hwnd = nullptr;
-    {
-        fw::detail::PendingCreation pending(this);
-        hwnd = CreateDialogParamA(FrameworkGetResourceHandle(), templateName, ParentHandle(parent), FrameworkDlgProc,
+    return CreateModeless(parent, [&](HWND parentHandle) {
+        return CreateDialogParamA(FrameworkGetResourceHandle(), templateName, parentHandle, FrameworkDlgProc,
                                   reinterpret_cast<LPARAM>(this));
-    }
-    if (hwnd == nullptr) {
-        if (m_hWnd != nullptr)
-            Detach();
-        return FALSE;
-    }
-    if (m_hWnd != hwnd)
-        return FALSE;
-    m_bOwnsWindow = TRUE;
-    return TRUE;
+    });
 }
 
 BOOL CDialog::CreateIndirect(LPCDLGTEMPLATE dialogTemplate, CWnd *parent) {
     if (m_hWnd != nullptr || dialogTemplate == nullptr)
         return FALSE;
+    return CreateModeless(parent, [&](HWND parentHandle) {
+        return CreateDialogIndirectParamA(FrameworkGetResourceHandle(), dialogTemplate, parentHandle,
+                                          FrameworkDlgProc, reinterpret_cast<LPARAM>(this));
+    });
+}
+
+BOOL CDialog::CreateModeless(CWnd *parent, const std::function<HWND(HWND)> &create) {
     m_pParentWnd = parent;
     m_bModal = FALSE;
     m_nModalResult = -1;
     HWND hwnd = nullptr;
     {
         fw::detail::PendingCreation pending(this);
-        hwnd = CreateDialogIndirectParamA(FrameworkGetResourceHandle(), dialogTemplate, ParentHandle(parent),
-                                          FrameworkDlgProc, reinterpret_cast<LPARAM>(this));
+        hwnd = create(ParentHandle(parent));
     }
     if (hwnd == nullptr) {
         if (m_hWnd != nullptr)

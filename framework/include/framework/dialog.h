@@ -3,6 +3,8 @@
 #pragma once
 #include "framework/wnd.h"
 
+#include <functional>
+
 class CDialog : public CWnd {
     DECLARE_DYNAMIC(CDialog)
 public:
@@ -63,6 +65,8 @@ protected:
 
 private:
     HWND ParentHandle(CWnd *parent) const;
+    // Creates the window through `create` (given the parent handle) with this object bound to it.
+    BOOL CreateModeless(CWnd *parent, const std::function<HWND(HWND)> &create);
     friend INT_PTR CALLBACK FrameworkDlgProc(HWND, UINT, WPARAM, LPARAM);
 };
 

@@ -100,38 +100,28 @@ bool IsInputMessage(UINT msg)
 
 void UpdateKeyStateFor(const MSG &msg)
 {
+    bool down = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
+    if (!down && msg.message != WM_KEYUP && msg.message != WM_SYSKEYUP)
+        return;
     ThreadState &ts = CurrentThread();
-    BYTE vk = static_cast<BYTE>(msg.wParam);
-    auto press = [&ts](BYTE key) {
+    auto update = [&ts, down](BYTE key) {
+        if (!down) {
+            ts.keyState[key] &= static_cast<BYTE>(~0x80);
+            return;
+        }
         if (!(ts.keyState[key] & 0x80))
             ts.keyState[key] ^= 0x01; // toggle state flips on each press
         ts.keyState[key] |= 0x80;
     };
-    auto release = [&ts](BYTE key) { ts.keyState[key] &= static_cast<BYTE>(~0x80); };
-    switch (msg.message) {
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-        press(vk);
-        if (vk == VK_LSHIFT || vk == VK_RSHIFT)
-            press(VK_SHIFT);
-        if (vk == VK_LCONTROL || vk == VK_RCONTROL)
-            press(VK_CONTROL);
-        if (vk == VK_LMENU || vk == VK_RMENU)
-            press(VK_MENU);
-        break;
-    case WM_KEYUP:
-    case WM_SYSKEYUP:
-        release(vk);
-        if (vk == VK_LSHIFT || vk == VK_RSHIFT)
-            release(VK_SHIFT);
-        if (vk == VK_LCONTROL || vk == VK_RCONTROL)
-            release(VK_CONTROL);
-        if (vk == VK_LMENU || vk == VK_RMENU)
-            release(VK_MENU);
-        break;
-    default:
-        break;
-    }
+    BYTE vk = static_cast<BYTE>(msg.wParam);
+    update(vk);
+    // A left or right modifier also moves the plain modifier key.
+    if (vk == VK_LSHIFT || vk == VK_RSHIFT)
+        update(VK_SHIFT);
+    else if (vk == VK_LCONTROL || vk == VK_RCONTROL)
+        update(VK_CONTROL);
+    else if (vk == VK_LMENU || vk == VK_RMENU)
+        update(VK_MENU);
 }
 
 void RemoveWindowMessages(HWND hwnd)
