@@ -28,7 +28,6 @@ constexpr int kListId = 1000;
 constexpr int kDefaultItemHeight = 16;
 constexpr int kMaxItemHeight = 255;
 constexpr int kFieldPadding = 2; // between the sunken edge and the item area, top and bottom together
-constexpr int kTextIndent = 2;
 
 LRESULT CALLBACK ComboEditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -291,25 +290,11 @@ void ComboBox::PaintSelectionField(HDC hdc, const RECT &area, bool enabled) {
         draw.hDC = hdc;
         draw.rcItem = area;
         draw.itemData = selected >= 0 ? static_cast<ULONG_PTR>(List(LB_GETITEMDATA, static_cast<WPARAM>(selected))) : 0;
-        const int saved = SaveDC(hdc);
-        SendMessageA(GetParent(m_hwnd), WM_DRAWITEM, draw.CtlID, reinterpret_cast<LPARAM>(&draw));
-        RestoreDC(hdc, saved);
+        SendDrawItem(GetParent(m_hwnd), draw);
         return;
     }
-    const COLORREF oldColor = GetTextColor(hdc);
-    if (highlighted) {
-        FillSysColor(hdc, area, COLOR_HIGHLIGHT);
-        SetTextColor(hdc, GetSysColor(COLOR_HIGHLIGHTTEXT));
-    } else if (!enabled) {
-        SetTextColor(hdc, GetSysColor(COLOR_GRAYTEXT));
-    }
-    RECT textRect = area;
-    textRect.left += kTextIndent;
-    DrawControlText(hdc, SelectedText(), textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX, true);
-    SetTextColor(hdc, oldColor);
-    if (highlighted) {
-        DrawFocusRect(hdc, &area);
-    }
+    PaintItemRow(hdc, area, SelectedText(), DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX, highlighted, enabled,
+                 highlighted);
 }
 
 // ---------------------------------------------------------------- dropping and focus

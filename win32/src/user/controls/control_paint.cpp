@@ -106,4 +106,31 @@ ControlDc::~ControlDc() {
     }
 }
 
+
+void SendDrawItem(HWND owner, DRAWITEMSTRUCT &draw)
+{
+    const int saved = SaveDC(draw.hDC);
+    SendMessageA(owner, WM_DRAWITEM, draw.CtlID, reinterpret_cast<LPARAM>(&draw));
+    RestoreDC(draw.hDC, saved);
+}
+
+void PaintItemRow(HDC hdc, const RECT &rect, const std::string &text, UINT format, bool selected, bool enabled,
+                  bool focused)
+{
+    constexpr int kTextIndent = 2;
+    const COLORREF oldColor = GetTextColor(hdc);
+    if (selected) {
+        FillSysColor(hdc, rect, COLOR_HIGHLIGHT);
+        SetTextColor(hdc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+    } else if (!enabled) {
+        SetTextColor(hdc, GetSysColor(COLOR_GRAYTEXT));
+    }
+    RECT textRect = rect;
+    textRect.left += kTextIndent;
+    DrawControlText(hdc, text, textRect, format, true);
+    SetTextColor(hdc, oldColor);
+    if (focused)
+        DrawFocusRect(hdc, &rect);
+}
+
 } // namespace win32::user::controls

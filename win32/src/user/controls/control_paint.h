@@ -29,6 +29,14 @@ int DrawControlText(HDC hdc, const std::string &text, RECT rect, UINT format, bo
 // The rectangle DrawTextA would fill for `text` inside `bounds` with `format` (alignment applied).
 RECT ControlTextBounds(HDC hdc, const std::string &text, const RECT &bounds, UINT format);
 
+// Asks `owner` to draw an owner-drawn item (WM_DRAWITEM), keeping the DC's state as it was.
+void SendDrawItem(HWND owner, DRAWITEMSTRUCT &draw);
+
+// One row of a list or of a combo box's field: the highlight when selected, the text (grey when
+// disabled) indented a little, and the focus rectangle.
+void PaintItemRow(HDC hdc, const RECT &rect, const std::string &text, UINT format, bool selected, bool enabled,
+                  bool focused);
+
 // Where a ControlDc comes from: BeginPaint/EndPaint inside WM_PAINT, or GetDC/ReleaseDC for
 // drawing outside it (owner-draw state changes).
 enum class DcSource { Paint, Window };

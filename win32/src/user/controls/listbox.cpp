@@ -31,7 +31,6 @@ struct Modifiers {
 
 constexpr int kDefaultItemHeight = 16;
 constexpr int kMaxItemHeight = 255;
-constexpr int kTextIndent = 2;
 
 struct ListBox {
     HWND m_hwnd = nullptr;
@@ -603,27 +602,12 @@ void ListBox::DrawItem(HDC hdc, int index, const RECT &rect) const {
         draw.hDC = hdc;
         draw.rcItem = rect;
         draw.itemData = item.data;
-        const int saved = SaveDC(hdc);
-        SendMessageA(Owner(), WM_DRAWITEM, draw.CtlID, reinterpret_cast<LPARAM>(&draw));
-        RestoreDC(hdc, saved);
+        SendDrawItem(Owner(), draw);
         return;
     }
-    const COLORREF oldColor = GetTextColor(hdc);
-    if (selected) {
-        FillSysColor(hdc, rect, COLOR_HIGHLIGHT);
-        SetTextColor(hdc, GetSysColor(COLOR_HIGHLIGHTTEXT));
-    } else if (!enabled) {
-        SetTextColor(hdc, GetSysColor(COLOR_GRAYTEXT));
-    }
-    RECT textRect = rect;
-    textRect.left += kTextIndent;
     const UINT format =
         DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | ((m_style & LBS_USETABSTOPS) ? DT_EXPANDTABS : 0);
-    DrawControlText(hdc, item.text, textRect, format, true);
-    SetTextColor(hdc, oldColor);
-    if (m_focused && index == m_caret) {
-        DrawFocusRect(hdc, &rect);
-    }
+    PaintItemRow(hdc, rect, item.text, format, selected, enabled, m_focused && index == m_caret);
 }
 
 // ---------------------------------------------------------------- window messages
