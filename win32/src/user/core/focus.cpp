@@ -5,6 +5,14 @@ namespace win32::user {
 
 namespace {
 
+// The thread's focus, active and capture windows are remembered by handle; one that died is forgotten.
+HWND Live(HWND &remembered)
+{
+    if (remembered && !FindWindowObject(remembered, false))
+        remembered = nullptr;
+    return remembered;
+}
+
 bool CanTakeFocus(HWND hwnd)
 {
     for (Window *w = FindWindowObject(hwnd, false); w;) {
@@ -89,10 +97,7 @@ using namespace win32::user;
 
 HWND WINAPI GetFocus(void)
 {
-    ThreadState &ts = CurrentThread();
-    if (ts.focus && !FindWindowObject(ts.focus, false))
-        ts.focus = nullptr;
-    return ts.focus;
+    return Live(CurrentThread().focus);
 }
 
 HWND WINAPI SetFocus(HWND hwnd)
@@ -130,10 +135,7 @@ HWND WINAPI SetFocus(HWND hwnd)
 
 HWND WINAPI GetActiveWindow(void)
 {
-    ThreadState &ts = CurrentThread();
-    if (ts.active && !FindWindowObject(ts.active, false))
-        ts.active = nullptr;
-    return ts.active;
+    return Live(CurrentThread().active);
 }
 
 HWND WINAPI SetActiveWindow(HWND hwnd)
@@ -183,10 +185,7 @@ BOOL WINAPI SetForegroundWindow(HWND hwnd)
 
 HWND WINAPI GetCapture(void)
 {
-    ThreadState &ts = CurrentThread();
-    if (ts.capture && !FindWindowObject(ts.capture, false))
-        ts.capture = nullptr;
-    return ts.capture;
+    return Live(CurrentThread().capture);
 }
 
 HWND WINAPI SetCapture(HWND hwnd)
