@@ -1,5 +1,8 @@
 # What a host developer installs: headers, libraries, the reference host and a package config.
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/win32/include/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+# The stand-in's headers stand for Windows' own: a Windows build installs none of them.
+if(NOT WIN32)
+  install(DIRECTORY ${PROJECT_SOURCE_DIR}/win32/include/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+endif()
 if(EXISTS ${PROJECT_SOURCE_DIR}/include/orvane)
   install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/orvane DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 endif()

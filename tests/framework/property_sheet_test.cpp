@@ -1,5 +1,6 @@
 // Property sheets: lazy pages, switching with validation from every direction, pages added and
 // removed while the sheet is open, and the sheet messages a host uses.
+#include <windows.h> // before <commctrl.h>, which Windows does not make self-contained
 #include <commctrl.h>
 #include <win32_headless.h>
 

@@ -4,6 +4,7 @@
 #include "sample_library.h"
 
 #include <framework/framework.h>
+#include <orvane/export.h>
 
 #include <cstring>
 
@@ -76,17 +77,17 @@ private:
 
 } // namespace
 
-extern "C" __attribute__((visibility("default"))) void SampleSetProcessEvents(SampleProcessEvents callback)
+extern "C" ORVANE_EXPORT void SampleSetProcessEvents(SampleProcessEvents callback)
 {
     g_processEvents = callback;
 }
 
-extern "C" __attribute__((visibility("default"))) int SampleFilterMessage(MSG *msg)
+extern "C" ORVANE_EXPORT int SampleFilterMessage(MSG *msg)
 {
     return msg && FrameworkPreTranslateMessage(msg) ? 1 : 0;
 }
 
-extern "C" __attribute__((visibility("default"))) int SampleEdit(SampleRecord *record, HWND owner)
+extern "C" ORVANE_EXPORT int SampleEdit(SampleRecord *record, HWND owner)
 {
     if (!record)
         return 0;

@@ -230,8 +230,8 @@ TEST(UserRects, HelpersFollowHalfOpenRectangles)
     EXPECT_TRUE(IntersectRect(&c, &a, &b));
     EXPECT_EQ(c.left, 5);
     EXPECT_EQ(c.right, 10);
-    RECT far{20, 20, 30, 30};
-    EXPECT_FALSE(IntersectRect(&c, &a, &far));
+    RECT distant{20, 20, 30, 30};
+    EXPECT_FALSE(IntersectRect(&c, &a, &distant));
     EXPECT_TRUE(IsRectEmpty(&c));
     EXPECT_EQ(c.right, 0);
     EXPECT_TRUE(UnionRect(&c, &a, &b));

@@ -114,10 +114,20 @@ TEST(KernelModules, LoadedLibrariesHaveTheirOwnExportsAndResources) {
     std::string file = std::string(path).substr(std::string(path).find_last_of("/\\") + 1);
     EXPECT_EQ(GetModuleHandleA(file.c_str()), library);
 
-    // Freeing only counts: the module and what was taken from it stay valid.
+    // The first FreeLibrary balances the second load; the last one unloads the library.
     EXPECT_TRUE(FreeLibrary(library));
+    EXPECT_EQ(GetModuleHandleA(file.c_str()), library);
     EXPECT_TRUE(FreeLibrary(library));
-    EXPECT_EQ(answer(), 42);
+    EXPECT_EQ(GetModuleHandleA(file.c_str()), nullptr);
+    // Loaded again, it is whole again.
+    HMODULE again = LoadLibraryA("win32fixture.dll");
+    ASSERT_NE(again, nullptr);
+    auto answerAgain =
+        reinterpret_cast<AnswerProc>(reinterpret_cast<void (*)()>(GetProcAddress(again, "FixtureAnswer")));
+    ASSERT_NE(answerAgain, nullptr);
+    EXPECT_EQ(answerAgain(), 42);
+    EXPECT_EQ(LoadStringA(again, IDS_RES_FIRST, text, sizeof text), 14);
+    EXPECT_TRUE(FreeLibrary(again));
 }
 
 // ---- errors, threads, time ----

@@ -32,7 +32,7 @@ static_assert(sizeof(BITMAPINFOHEADER) == 40 && sizeof(BITMAPINFO) == 44);
 static_assert(sizeof(BITMAPFILEHEADER) == 14);
 static_assert(sizeof(CHOOSECOLORA) == 36 && offsetof(CHOOSECOLORA, rgbResult) == 12);
 static_assert(sizeof(CHOOSEFONTA) == 60 && offsetof(CHOOSEFONTA, nFontType) == 48);
-static_assert(sizeof(OPENFILENAMEA) == 76);
+static_assert(sizeof(OPENFILENAMEA) == 88 && offsetof(OPENFILENAMEA, pvReserved) == 76); // 76: the older layout
 static_assert(sizeof(TCITEMA) == 28);
 
 TEST(Layout, HandlesAndMessagesParametersAre32Bit)

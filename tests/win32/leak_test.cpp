@@ -1,11 +1,28 @@
 // Ten thousand dialogs created (every hundredth painted) and destroyed leave no window, GDI object or heap growth behind.
 #include "dialog_template_builder.h"
+#include "wine_difference.h"
 
 #include <gtest/gtest.h>
 
 #include <malloc.h>
 
 namespace {
+
+// Bytes of the C heap in use.
+size_t HeapInUse()
+{
+#if defined(_WIN32)
+    size_t used = 0;
+    _HEAPINFO entry{};
+    while (_heapwalk(&entry) == _HEAPOK) {
+        if (entry._useflag == _USEDENTRY)
+            used += entry._size;
+    }
+    return used;
+#else
+    return mallinfo2().uordblks;
+#endif
+}
 
 #if defined(__SANITIZE_ADDRESS__)
 // Under the address sanitizer the 32-bit programs may run in the user-mode emulator, whose address space
@@ -55,14 +72,16 @@ TEST(Leaks, TenThousandDialogCyclesLeaveNothingBehind)
         cycle(true);
     DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
     DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
-    struct mallinfo2 before = mallinfo2();
-    for (int i = 0; i < kCycles; ++i)
+    size_t before = HeapInUse();
+    // A dialog cycle under Wine takes some fifty milliseconds: a thousand cycles show a per-cycle leak there too.
+    const int measured = RunningUnderWine() ? 1000 : kCycles;
+    for (int i = 0; i < measured; ++i)
         cycle(false);
-    struct mallinfo2 after = mallinfo2();
+    size_t after = HeapInUse();
     EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi);
     EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user);
     // Heap in use may wobble with allocator bookkeeping, but not grow with the number of cycles.
-    EXPECT_LT(static_cast<long>(after.uordblks) - static_cast<long>(before.uordblks), 64 * 1024);
+    EXPECT_LT(static_cast<long>(after) - static_cast<long>(before), 64 * 1024);
     SelectObject(memory, old);
     DeleteObject(bitmap);
     DeleteDC(memory);

@@ -107,7 +107,10 @@ void EmitResourceTable(const std::vector<ResEntry> &entries, const std::string &
         << "struct Registration {\n"
         << "    Registration() { Win32Resources_Register(kEntries, kEntries, " << entries.size() << "u); }\n"
         << "    ~Registration() { Win32Resources_Unregister(kEntries); }\n"
-        << "} const kRegistration;\n\n"
+        << "};\n"
+        << "// Registered before the module's ordinary static objects are built, so that their constructors can\n"
+        << "// already load resources.\n"
+        << "const Registration kRegistration __attribute__((init_priority(101)));\n\n"
         << "} // namespace\n";
 }
 

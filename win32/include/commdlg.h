@@ -45,7 +45,20 @@
 #define CDERR_GENERALCODES 0x0000
 #define CDERR_STRUCTSIZE 0x0001
 #define CDERR_INITIALIZATION 0x0002
+#define CDERR_NOTEMPLATE 0x0003
+#define CDERR_NOHINSTANCE 0x0004
+#define CDERR_FINDRESFAILURE 0x0006
+#define CDERR_LOCKRESFAILURE 0x0008
+#define CDERR_NOHOOK 0x000B
 #define FNERR_BUFFERTOOSMALL 0x3003
+
+/* Registered messages of the common dialogs (RegisterWindowMessageA). */
+#define COLOROKSTRINGA "commdlg_ColorOK"
+#define SETRGBSTRINGA "commdlg_SetRGBColor"
+#define HELPMSGSTRINGA "commdlg_help"
+#define COLOROKSTRING COLOROKSTRINGA
+#define SETRGBSTRING SETRGBSTRINGA
+#define HELPMSGSTRING HELPMSGSTRINGA
 
 #ifndef RC_INVOKED
 typedef UINT_PTR(CALLBACK *LPCCHOOKPROC)(HWND, UINT, WPARAM, LPARAM);
@@ -64,6 +77,7 @@ typedef struct tagCHOOSECOLORA {
     LPCSTR lpTemplateName;
 } CHOOSECOLORA, *LPCHOOSECOLORA;
 typedef CHOOSECOLORA CHOOSECOLOR;
+typedef LPCHOOSECOLORA LPCHOOSECOLOR;
 
 typedef struct tagCHOOSEFONTA {
     DWORD lStructSize;
@@ -106,6 +120,9 @@ typedef struct tagOFNA {
     LPARAM lCustData;
     LPOFNHOOKPROC lpfnHook;
     LPCSTR lpTemplateName;
+    void *pvReserved;
+    DWORD dwReserved;
+    DWORD FlagsEx;
 } OPENFILENAMEA, *LPOPENFILENAMEA;
 typedef OPENFILENAMEA OPENFILENAME;
 

@@ -1,12 +1,20 @@
 /* Stand-in extensions with no platform equivalent, for hosts and tests only.
-   Library code never includes this header. */
+   Library code never includes this header. On Windows the test support library implements them
+   (tests/support/headless_win32.cpp) and the system's own windows.h is used. */
 #ifndef WIN32_STANDIN_HEADLESS_H
 #define WIN32_STANDIN_HEADLESS_H
 
-#include "windows.h"
+#include <windows.h>
 
 #ifndef RC_INVOKED
-WIN32_BEGIN_DECLS
+#ifdef __cplusplus
+extern "C" {
+#endif
+#if defined(_WIN32)
+#define WIN32_HEADLESS_API
+#else
+#define WIN32_HEADLESS_API WINUSERAPI
+#endif
 
 /* Help calls are recorded, never opened. */
 typedef struct tagWIN32_HELP_CALL {
@@ -15,9 +23,9 @@ typedef struct tagWIN32_HELP_CALL {
     UINT command;
     ULONG_PTR data;
 } WIN32_HELP_CALL;
-WINUSERAPI int WINAPI Win32Headless_GetHelpCallCount(void);
-WINUSERAPI BOOL WINAPI Win32Headless_GetHelpCall(int index, WIN32_HELP_CALL *call);
-WINUSERAPI void WINAPI Win32Headless_ClearHelpCalls(void);
+WIN32_HEADLESS_API int WINAPI Win32Headless_GetHelpCallCount(void);
+WIN32_HEADLESS_API BOOL WINAPI Win32Headless_GetHelpCall(int index, WIN32_HELP_CALL *call);
+WIN32_HEADLESS_API void WINAPI Win32Headless_ClearHelpCalls(void);
 
 /* Modal loops (DialogBoxParamA, DialogBoxIndirectParamA, MessageBoxA, common dialogs) call this hook
    whenever their queue is empty, right after sending WM_ENTERIDLE to the owner: hwndModal is the
@@ -28,8 +36,10 @@ WINUSERAPI void WINAPI Win32Headless_ClearHelpCalls(void);
    "stand-in: modal dialog '<caption>' has no input; ending it with IDCANCEL" to stderr and ends
    the dialog with IDCANCEL instead of waiting forever. */
 typedef void(CALLBACK *WIN32_MODAL_IDLE_PROC)(HWND hwndModal, UINT msgf);
-WINUSERAPI WIN32_MODAL_IDLE_PROC WINAPI Win32Headless_SetModalIdleHook(WIN32_MODAL_IDLE_PROC proc);
+WIN32_HEADLESS_API WIN32_MODAL_IDLE_PROC WINAPI Win32Headless_SetModalIdleHook(WIN32_MODAL_IDLE_PROC proc);
 
-WIN32_END_DECLS
+#ifdef __cplusplus
+}
+#endif
 #endif
 #endif

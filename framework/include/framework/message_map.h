@@ -84,7 +84,11 @@ private:
 #define FW_WND_MSG(msg, ...) FW_MESSAGE_ENTRY(msg, 0, 0, 0, __VA_ARGS__)
 #define FW_WPARAM fwCall.wParam
 #define FW_LPARAM fwCall.lParam
-#define FW_POINT_LPARAM POINT{GET_X_LPARAM(fwCall.lParam), GET_Y_LPARAM(fwCall.lParam)}
+// Signed coordinates packed in an LPARAM (Windows has them in windowsx.h, whose SubclassWindow macro
+// would collide with CWnd::SubclassWindow).
+#define FW_X_LPARAM(lp) static_cast<int>(static_cast<short>(LOWORD(lp)))
+#define FW_Y_LPARAM(lp) static_cast<int>(static_cast<short>(HIWORD(lp)))
+#define FW_POINT_LPARAM POINT{FW_X_LPARAM(fwCall.lParam), FW_Y_LPARAM(fwCall.lParam)}
 
 // ---- any message: LRESULT OnXxx(WPARAM, LPARAM) ----
 #define ON_MESSAGE(msg, fn) FW_WND_MSG(msg, fwCall.result = self->fn(FW_WPARAM, FW_LPARAM))
@@ -98,8 +102,8 @@ private:
 #define ON_WM_ERASEBKGND()                                                                                             \
     FW_WND_MSG(WM_ERASEBKGND, fwCall.result = self->OnEraseBkgnd(reinterpret_cast<HDC>(FW_WPARAM)))
 #define ON_WM_SIZE()                                                                                                   \
-    FW_WND_MSG(WM_SIZE, self->OnSize(static_cast<UINT>(FW_WPARAM), GET_X_LPARAM(FW_LPARAM), GET_Y_LPARAM(FW_LPARAM)))
-#define ON_WM_MOVE() FW_WND_MSG(WM_MOVE, self->OnMove(GET_X_LPARAM(FW_LPARAM), GET_Y_LPARAM(FW_LPARAM)))
+    FW_WND_MSG(WM_SIZE, self->OnSize(static_cast<UINT>(FW_WPARAM), FW_X_LPARAM(FW_LPARAM), FW_Y_LPARAM(FW_LPARAM)))
+#define ON_WM_MOVE() FW_WND_MSG(WM_MOVE, self->OnMove(FW_X_LPARAM(FW_LPARAM), FW_Y_LPARAM(FW_LPARAM)))
 #define ON_WM_SHOWWINDOW()                                                                                             \
     FW_WND_MSG(WM_SHOWWINDOW, self->OnShowWindow(static_cast<BOOL>(FW_WPARAM), static_cast<UINT>(FW_LPARAM)))
 #define ON_WM_ENABLE() FW_WND_MSG(WM_ENABLE, self->OnEnable(static_cast<BOOL>(FW_WPARAM)))

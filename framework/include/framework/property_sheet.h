@@ -5,6 +5,7 @@
 // or the PSM_SETCURSEL message. The sheet makes no buttons of its own; it reserves a row for
 // them at the bottom, and a derived sheet adds them in OnCreateSheet.
 #pragma once
+#include <windows.h> // before <prsht.h>, which Windows does not make self-contained
 #include <prsht.h>
 
 #include <vector>

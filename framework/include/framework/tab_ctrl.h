@@ -1,5 +1,6 @@
 // CTabCtrl: the tab control.
 #pragma once
+#include <windows.h> // before <commctrl.h>, which Windows does not make self-contained
 #include <commctrl.h>
 
 #include "framework/wnd.h"

@@ -1,4 +1,5 @@
 // The export the module tests find with GetProcAddress.
+#include <orvane/export.h>
 #include <windows.h>
 
-extern "C" __attribute__((visibility("default"))) int FixtureAnswer(void) { return 42; }
+extern "C" ORVANE_EXPORT int FixtureAnswer(void) { return 42; }

@@ -1,7 +1,7 @@
 // LoadLibraryA, FreeLibrary, GetProcAddress, GetModuleHandleA, GetModuleFileNameA.
-// Libraries are loaded with dlopen and stay mapped for the life of the process: FreeLibrary only
-// counts, so that pointers into a library (its windows' procedures, its resource tables) never
-// dangle while anything might still call them.
+// Libraries are loaded with dlopen. As on Win32, the FreeLibrary that balances the last LoadLibraryA
+// unloads the library (its static destructors run, its resources unregister); a later LoadLibraryA
+// loads it afresh. Modules that were never loaded with LoadLibraryA are never unloaded.
 #include "kernel/module_table.h"
 
 #include <dlfcn.h>
@@ -17,6 +17,7 @@ namespace {
 struct LoadRecord {
     void *dlHandle = nullptr;
     unsigned loadCount = 0;
+    bool loadedByUs = false; // dlHandle came from LoadLibraryA's own dlopen
 };
 
 class LoadRecords {
@@ -29,16 +30,31 @@ public:
     void AddLoad(HMODULE module, void *dlHandle) {
         std::lock_guard lock(m_mutex);
         LoadRecord &record = m_records[module];
-        if (!record.dlHandle)
+        if (dlHandle && !record.loadedByUs) {
+            // The loader counts each dlopen: a handle opened for lookups before is given back.
+            if (record.dlHandle)
+                dlclose(record.dlHandle);
             record.dlHandle = dlHandle;
+            record.loadedByUs = true;
+        }
         ++record.loadCount;
     }
 
     bool Release(HMODULE module) {
-        std::lock_guard lock(m_mutex);
-        auto it = m_records.find(module);
-        if (it != m_records.end() && it->second.loadCount > 0)
-            --it->second.loadCount;
+        void *unload = nullptr;
+        {
+            std::lock_guard lock(m_mutex);
+            auto it = m_records.find(module);
+            if (it == m_records.end() || it->second.loadCount == 0)
+                return true;
+            if (--it->second.loadCount == 0 && it->second.loadedByUs) {
+                unload = it->second.dlHandle;
+                m_records.erase(it);
+            }
+        }
+        // The library's destructors run here and may call back into the stand-in: no lock is held.
+        if (unload)
+            dlclose(unload);
         return true;
     }
 
