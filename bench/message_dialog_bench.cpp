@@ -31,7 +31,7 @@ void BM_YesNoCancelMessageCycle(benchmark::State &state)
     state.counters["gdi_object_growth"] =
         static_cast<double>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) - gdiBefore;
 }
-BENCHMARK(BM_YesNoCancelMessageCycle)->Iterations(1000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_YesNoCancelMessageCycle)->Iterations(10000)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 BENCHMARK_MAIN();

@@ -62,6 +62,7 @@ int DemoTour::Run(bool allowMissing)
     for (auto stops : {MessageStops(), PromptStops()})
         for (const Stop &stop : stops)
             RunStop(modeller, stop);
+    CheckClipboardService();
     CheckBinding();
     m_loop.SetDriver(nullptr);
     CloseMainWindow();
@@ -231,6 +232,44 @@ void DemoTour::CheckBinding()
     Expect(m_log.Calls().size() > mark && menu && menu->args[0] == std::to_string(HostWindow::kExitCommand),
            "a menu selection reaches the menu-select callback");
     PrintCallsSince(mark);
+}
+
+// The host's own Edit menu and lists use the clipboard through the library, in the host's text form (lines
+// ended by a line feed; the clipboard itself holds carriage return and line feed).
+void DemoTour::CheckClipboardService()
+{
+    printf("\n== The clipboard text service\n");
+    auto set = m_library.Find<decltype(&MFCSetTextInClipboard)>("MFCSetTextInClipboard");
+    auto size = m_library.Find<decltype(&MFCGetTextSizeFromClipboard)>("MFCGetTextSizeFromClipboard");
+    auto get = m_library.Find<decltype(&MFCGetTextFromClipboard)>("MFCGetTextFromClipboard");
+    auto empty = m_library.Find<decltype(&MFCEmptyClipboard)>("MFCEmptyClipboard");
+    if (!set || !size || !get || !empty) {
+        printf("  skipped: the library has no clipboard text service yet\n");
+        ++m_skipped;
+        return;
+    }
+    const std::string text = "BUF(1)\nBUF(2)";
+    const int put = set(text.c_str());
+    const int length = size();
+    std::string back(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
+    get(back.data());
+    back.resize(static_cast<size_t>(length > 0 ? length : 0));
+    std::string raw;
+    if (OpenClipboard(m_mainWindow)) {
+        if (HANDLE data = GetClipboardData(CF_TEXT)) {
+            raw = static_cast<const char *>(GlobalLock(data));
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+    }
+    printf("  MFCSetTextInClipboard(\"BUF(1)\\nBUF(2)\") -> %d; the clipboard holds %zu characters\n", put,
+           raw.size());
+    printf("  MFCGetTextSizeFromClipboard() -> %d; MFCGetTextFromClipboard gives the host's form back\n", length);
+    Expect(put == 1 && raw == "BUF(1)\r\nBUF(2)", "the clipboard holds carriage return and line feed");
+    Expect(length == static_cast<int>(text.size()) && back == text, "the host gets single line feeds back");
+    const int emptied = empty();
+    printf("  MFCEmptyClipboard() -> %d; MFCGetTextSizeFromClipboard() -> %d\n", emptied, size());
+    Expect(emptied == 1 && size() == 0, "the clipboard emptied");
 }
 
 void DemoTour::CloseMainWindow()

@@ -35,6 +35,7 @@ private:
     template <typename Function, typename... Args> std::function<int()> Caller(const char *name, Args... args);
     void RunStop(Modeller &modeller, const Stop &stop);
     void CheckBinding();
+    void CheckClipboardService();
     void CloseMainWindow();
 
     void Expect(bool condition, const std::string &what);

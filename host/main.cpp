@@ -10,6 +10,7 @@
 #include "orvdlg_library.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <cstring>
 #include <string>
 
@@ -126,6 +127,8 @@ int main(int argc, char **argv)
 
     if (args.command == "run")
         return loop.Run();
+    std::error_code noDirectory;
+    std::filesystem::create_directories(args.outDir, noDirectory); // a failure shows as pictures not saved
     int result = DemoTour(library, loop, log, mainWindow, args.outDir).Run(args.allowMissing);
     printf("Object lists still held by the library: %d\n", model.OutstandingObjectLists());
     return result ? result : (bound || args.allowMissing ? 0 : 1);

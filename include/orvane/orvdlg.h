@@ -176,6 +176,35 @@ ORVANE_EXPORT int ORVANE_CALL PromptDialog(OrvPromptRecord *prompt);
 #define ORV_FILE_EXISTS_APPEND 340
 #define ORV_FILE_EXISTS_NO_OUTPUT 341
 
+/* Clipboard text service. The host's Edit menu and name lists act on the target: the library's clipboard text
+ * field that last had the focus (a clipboard combo box wins over a clipboard edit focused in the same second).
+ * Each gives the focus back to the target. Text to and from the host ends its lines with a line feed alone;
+ * on the clipboard they end with carriage return-line feed. The clipboard is opened for the host main window
+ * and closed again before returning; when another window holds it open, nothing is read or changed. */
+/* 1 when there was a target, else 0. An edit copies, cuts or undoes in its selection; a combo box copies or
+ * cuts its whole field text and undoes nothing. */
+ORVANE_EXPORT int ORVANE_CALL MFCCopyText(void);
+ORVANE_EXPORT int ORVANE_CALL MFCCutText(void);
+ORVANE_EXPORT int ORVANE_CALL MFCUndoText(void);
+/* 1 when there was a target (a combo box: and text on the clipboard, which then replaces its field text). */
+ORVANE_EXPORT int ORVANE_CALL MFCPasteText(void);
+/* Only the focus back to the target: 1 when there was one. */
+ORVANE_EXPORT int ORVANE_CALL MFCReturnFocus(void);
+/* Puts a name picked by the modeller into the target. functionFlag: the name becomes a call, "Rate" gives
+ * "Rate() " with the caret between the parentheses. A field with the names-only flag drops one framing blank
+ * on each side instead. insertMode 1 puts the name after an edit's selection; otherwise it replaces the
+ * selection (a combo box: the whole field). */
+ORVANE_EXPORT void ORVANE_CALL PasteText(const char *text, int functionFlag, int insertMode);
+/* The length of the clipboard's text in host form, without terminator; 0 when there is none. */
+ORVANE_EXPORT int ORVANE_CALL MFCGetTextSizeFromClipboard(void);
+/* The same length; the text and its terminator go into buffer, which must hold length + 1 bytes. Without
+ * text the buffer is left untouched. */
+ORVANE_EXPORT int ORVANE_CALL MFCGetTextFromClipboard(char *buffer);
+/* 1 when the text (not null, not empty) is on the clipboard, else 0. */
+ORVANE_EXPORT int ORVANE_CALL MFCSetTextInClipboard(const char *text);
+/* 1 when the clipboard was emptied, else 0. */
+ORVANE_EXPORT int ORVANE_CALL MFCEmptyClipboard(void);
+
 #ifdef __cplusplus
 }
 #endif

@@ -19,3 +19,5 @@
 #define IDS_SHEET_HELP 61987
 
 #include "messages_ids.h"
+#include "summary_ids.h"
+#include "shared_pages_ids.h"

@@ -219,3 +219,34 @@ TEST(Binding, MessageTextsComeFromTheLanguageLibrary)
     });
     EXPECT_EQ(ORV_EXPORT(host, NoLayersMessage)(), 2);
 }
+
+TEST(Binding, TheHostWindowsKeysReachTheLibraryFromInsideTheHostsOwnModalLoops)
+{
+    FakeHost host(ORVANE_ORVDLG_LIBRARY);
+    Win32Headless_ClearHelpCalls();
+    // A dialog or menu loop of the host offers its messages to the thread's message-filter hooks.
+    MSG f1{host.MainWindow(), WM_KEYDOWN, VK_F1, 1, 0, {}};
+    EXPECT_TRUE(CallMsgFilterA(&f1, MSGF_DIALOGBOX));
+    EXPECT_EQ(Win32Headless_GetHelpCallCount(), 1);
+    MSG letter{host.MainWindow(), WM_KEYDOWN, 'A', 1, 0, {}};
+    EXPECT_FALSE(CallMsgFilterA(&letter, MSGF_MENU));
+}
+
+TEST(Binding, UnloadingTheLibraryReleasesTheHostWindowAndTheThread)
+{
+    HWND window = nullptr;
+    {
+        FakeHost host(ORVANE_ORVDLG_LIBRARY);
+        window = CreateWindowExA(0, "OrvaneFakeHost", "second", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
+                                 nullptr, nullptr, nullptr);
+        // Bound to a second window, the library must let go of it when unloaded.
+        ORV_EXPORT(host, SetMainWindowHandle)(window, nullptr);
+    }
+    // The library is gone: its window procedure and hook must not be called any more.
+    Win32Headless_ClearHelpCalls();
+    MSG f1{window, WM_KEYDOWN, VK_F1, 1, 0, {}};
+    EXPECT_FALSE(CallMsgFilterA(&f1, MSGF_DIALOGBOX));
+    EXPECT_EQ(SendMessageA(window, WM_CLOSE, 0, 0), 0);
+    EXPECT_FALSE(IsWindow(window)); // closed by its own procedure, not turned into command 24
+    EXPECT_EQ(Win32Headless_GetHelpCallCount(), 0);
+}

@@ -1,5 +1,6 @@
 // The dialog base: the library's own modality with its active-dialog stack, nesting from inside ProcessEvents,
 // ending with and without data exchange, clipboard watching, and the host window kept behind the dialog.
+#include "clipboard_text.h"
 #include "fake_host.h"
 #include "testkit.h"
 
@@ -10,16 +11,6 @@ constexpr int kCancel = 2;
 
 HWND DialogWindow() { return GetActiveWindow(); }
 
-void SetClipboardText(HWND owner, const char *text)
-{
-    ASSERT_TRUE(OpenClipboard(owner));
-    EmptyClipboard();
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, strlen(text) + 1);
-    strcpy(static_cast<char *>(GlobalLock(memory)), text);
-    GlobalUnlock(memory);
-    SetClipboardData(CF_TEXT, memory);
-    CloseClipboard();
-}
 } // namespace
 
 TEST(DialogBase, NestedDialogsDisableTheOneBelowAndHandBackInOrder)
@@ -92,18 +83,18 @@ TEST(DialogBase, ClipboardWatchingTellsTheHostOnOpeningAndOnEveryChangeWhileOpen
     CallLog &log = host.Log();
     m.Then([&](Modeller &) {
         EXPECT_EQ(log.Count("HandleWindowsClipboardChange"), 1);
-        SetClipboardText(host.MainWindow(), "one");
+        EXPECT_TRUE(WriteClipboardText("one"));
         EXPECT_EQ(log.Count("HandleWindowsClipboardChange"), 2);
         Modeller::Escape();
     });
     ORV_EXPORT(host, TestkitDialog)(1);
-    SetClipboardText(host.MainWindow(), "two");
+    EXPECT_TRUE(WriteClipboardText("two"));
     EXPECT_EQ(log.Count("HandleWindowsClipboardChange"), 2);
 
     // Without the watching flag the host hears nothing.
     log.Clear();
     m.Then([&](Modeller &) {
-        SetClipboardText(host.MainWindow(), "three");
+        EXPECT_TRUE(WriteClipboardText("three"));
         Modeller::Escape();
     });
     ORV_EXPORT(host, TestkitDialog)(0);

@@ -8,7 +8,11 @@
 #include "core/library_state.h"
 #include "core/orvane_dialog.h"
 #include "core/orvane_property_sheet.h"
+#include "core/summary_dialog.h"
 #include "core/record_text.h"
+#include "editors/clipboard_combo_box.h"
+#include "editors/clipboard_edit.h"
+#include "editors/clipboard_target_registry.h"
 
 namespace {
 class CElementsPage : public CPropertyPage {
@@ -105,6 +109,28 @@ private:
 BEGIN_MESSAGE_MAP(CColourDialog, COrvaneDialog)
     ON_BN_CLICKED(IDC_TESTKIT_COLOUR, OnChooseColour)
 END_MESSAGE_MAP()
+
+// The clipboard fields the way a detail page holds them: bound by data exchange.
+class CClipboardDialog : public COrvaneDialog {
+public:
+    explicit CClipboardDialog(bool namesOnly) : COrvaneDialog(IDD_TESTKIT_CLIPBOARD_DIALOG)
+    {
+        m_edit.SetNamesOnly(namesOnly);
+        m_combo.SetNamesOnly(namesOnly);
+    }
+    void DoDataExchange(CDataExchange *dx) override
+    {
+        DDX_Control(dx, IDC_TESTKIT_CLIPBOARD_EDIT, m_edit);
+        DDX_Control(dx, IDC_TESTKIT_CLIPBOARD_COMBO, m_combo);
+    }
+
+private:
+    CClipboardEdit m_edit;
+    CClipboardComboBox m_combo;
+};
+
+int g_clipboardSeconds = 0;
+int64_t FakeClipboardClock() { return g_clipboardSeconds; }
 } // namespace
 
 extern "C" ORVANE_EXPORT int ORVANE_CALL TestkitSheet(TestkitSheetRecord *record)
@@ -161,3 +187,19 @@ extern "C" ORVANE_EXPORT int ORVANE_CALL TestkitOutOfMemory(void)
 }
 
 extern "C" ORVANE_EXPORT void ORVANE_CALL TestkitFailNextPush(void) { ActiveDialogStack::Instance().FailNextPush(); }
+
+extern "C" ORVANE_EXPORT int ORVANE_CALL TestkitClipboardDialog(int namesOnly)
+{
+    return GuardExport([&] { return static_cast<int>(CClipboardDialog(namesOnly != 0).DoModal()); }, 0);
+}
+
+extern "C" ORVANE_EXPORT void ORVANE_CALL TestkitSetClipboardClock(int seconds)
+{
+    g_clipboardSeconds = seconds;
+    ClipboardTargetRegistry::Instance().SetClock(seconds < 0 ? nullptr : FakeClipboardClock);
+}
+
+extern "C" ORVANE_EXPORT int ORVANE_CALL TestkitSummary(int kind, const char *rowsText, int currentRow)
+{
+    return GuardExport([&] { return RunSummaryDialog(kind, rowsText, currentRow); }, currentRow);
+}

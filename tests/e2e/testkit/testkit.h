@@ -13,9 +13,14 @@
 #define IDC_TESTKIT_TEXT 9301
 #define IDC_TESTKIT_COLOUR 9302
 #define IDS_TESTKIT_SHEET_TITLE 9401
+#define IDD_TESTKIT_CLIPBOARD_DIALOG 9005
+#define IDC_TESTKIT_CLIPBOARD_EDIT 9303
+#define IDC_TESTKIT_CLIPBOARD_COMBO 9304
+#define IDC_TESTKIT_PLAIN_EDIT 9305
 
 #ifndef RC_INVOKED
 #include <orvane/orvdlg.h>
+#include <orvane/records/notes_block.h>
 
 #include <cstdint>
 
@@ -34,7 +39,19 @@ struct TestkitSheetRecord {
     int32_t startPage;
 };
 
+// The shared pages in one sheet: the two reporting pages over their fields, the Notes page last.
+struct TestkitSharedPagesRecord {
+    int32_t onOffReporting;
+    int32_t threeWayReporting;
+    const OrvNotesBlock *notes;
+    OrvNotesSlot notesSlot;
+    int32_t showFedBy;
+    int32_t showFeeds;
+};
+
 extern "C" {
+// 1 OK (reporting fields stored, the notes slot called), 2 Cancel.
+ORVANE_EXPORT int ORVANE_CALL TestkitSharedPagesSheet(TestkitSharedPagesRecord *record);
 // The sheet's result: 1 OK (number written back), 2 Cancel, -1 not created.
 ORVANE_EXPORT int ORVANE_CALL TestkitSheet(TestkitSheetRecord *record);
 // A COrvaneDialog whose text must not be empty; its result.
@@ -50,5 +67,12 @@ ORVANE_EXPORT void ORVANE_CALL TestkitFailNextPush(void);
 ORVANE_EXPORT void ORVANE_CALL TestkitBindEditorAccelerators(HWND window);
 // An export whose body runs out of memory: the library's memory message, then the failure result -7.
 ORVANE_EXPORT int ORVANE_CALL TestkitOutOfMemory(void);
+// The Summary dialog of `kind` over `rowsText` with `currentRow` selected: the row selected when it closed.
+ORVANE_EXPORT int ORVANE_CALL TestkitSummary(int kind, const char *rowsText, int currentRow);
+// A COrvaneDialog with a clipboard edit (multi-line), a clipboard combo box with an edit field and a plain
+// edit; `namesOnly` sets the names-only flag of both clipboard fields. The dialog's result.
+ORVANE_EXPORT int ORVANE_CALL TestkitClipboardDialog(int namesOnly);
+// The clipboard targets' clock reads `seconds` from now on; a negative value gives the process clock back.
+ORVANE_EXPORT void ORVANE_CALL TestkitSetClipboardClock(int seconds);
 }
 #endif
