@@ -21,3 +21,4 @@
 #include "messages_ids.h"
 #include "summary_ids.h"
 #include "shared_pages_ids.h"
+#include "add_remove_ids.h"

@@ -1,10 +1,10 @@
 // The shared pages as an element sheet will use them: loaded from the record before the sheet runs, stored
 // and handed to the host after OK.
 #include "testkit.h"
+#include "testkit_sheet.h"
 
 #include "core/export_guard.h"
 #include "core/notes_page.h"
-#include "core/orvane_property_sheet.h"
 #include "core/report_pages.h"
 
 extern "C" ORVANE_EXPORT int ORVANE_CALL TestkitSharedPagesSheet(TestkitSharedPagesRecord *record)
@@ -21,11 +21,7 @@ extern "C" ORVANE_EXPORT int ORVANE_CALL TestkitSharedPagesSheet(TestkitSharedPa
             threeWay.SetReportingField(&record->threeWayReporting);
             threeWay.Load();
             notes.LoadFromBlock(record->notes, record->notesSlot);
-            COrvanePropertySheet sheet("PAGES", IDS_TESTKIT_SHEET_TITLE);
-            sheet.AddPage(&onOff);
-            sheet.AddPage(&threeWay);
-            sheet.AddPage(&notes);
-            int result = static_cast<int>(sheet.DoModal());
+            int result = RunTestkitSheet("PAGES", {&onOff, &threeWay, &notes});
             if (result == IDOK) {
                 onOff.Store();
                 threeWay.Store();

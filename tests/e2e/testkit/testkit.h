@@ -18,9 +18,18 @@
 #define IDC_TESTKIT_CLIPBOARD_COMBO 9304
 #define IDC_TESTKIT_PLAIN_EDIT 9305
 
+#define IDD_TESTKIT_TABLE_PAGE 9010
+#define IDC_TESTKIT_TABLE_COMBO 9501
+#define IDC_TESTKIT_TABLE_RADIO1 9502
+#define IDC_TESTKIT_TABLE_RADIO2 9503
+#define IDC_TESTKIT_TABLE_RADIO3 9504
+#define IDC_TESTKIT_TABLE_NAME 9505
+#define IDC_TESTKIT_TABLE_EXTRA 9506
+
 #ifndef RC_INVOKED
 #include <orvane/orvdlg.h>
 #include <orvane/records/notes_block.h>
+#include <orvane/records/shift_block.h>
 
 #include <cstdint>
 
@@ -49,7 +58,45 @@ struct TestkitSharedPagesRecord {
     int32_t showFeeds;
 };
 
+// A record for a page declared as a table.
+struct TestkitTableRecord {
+    int32_t kind;   // combo index 0..2; kind 2 shows the extra field
+    int32_t speed;  // radio values 10, 20, 30
+    char name[9];
+    char extra[9];
+};
+
+// The add/remove dialog as a detail page opens it: the page's rows (named by `rowNames`, each ended by "|",
+// origin index = position) are copied into the dialog; after OK the page takes the dialog's rows back.
+struct TestkitAddRemoveRecord {
+    int32_t variant;  // 0 Cycles, 1 Setups, 2 Breakdowns, 3 Stages, 4 Sectors, 5 Periods, 6 Situations,
+                      // 7 Replications, 8 Function parameters, 9 Labor shifts
+    int32_t rowClass; // 0 plain rows; 1 the test kit's rows (new ones named "New Row"); 2 rows of a class
+                      // that runs out of memory when it makes a new row
+    int32_t keepOwnNames;
+    int32_t numbered;
+    int32_t descriptionLimit;
+    int32_t minimumCount;
+    int32_t maximumCount;
+    int32_t selectedIndex; // in; the selection when the dialog closed, after OK
+    int32_t trackedIndex;  // in; followed through the changes, after OK
+    const char *rowNames;
+    char description[81]; // in; the description box's text, after OK
+    // Out: the page's rows after the dialog (the dialog's after OK, the page's own after Cancel), each as
+    // "name/origin index|", in order; cut short at `resultSize`.
+    char *result;
+    int32_t resultSize;
+    int32_t rowsOfRowClass; // out: how many of those rows are of the row class
+};
+
 extern "C" {
+// The add/remove dialog over the record: its result (1 OK, 2 Cancel, -1 not created); 0 for a record it
+// cannot use (none, an unknown variant or row class).
+ORVANE_EXPORT int ORVANE_CALL TestkitAddRemove(TestkitAddRemoveRecord *record);
+// A sheet with one table page over `record`: 1 OK, 2 Cancel.
+ORVANE_EXPORT int ORVANE_CALL TestkitTableSheet(TestkitTableRecord *record);
+// A sheet with the Shift page over `block`: 1 OK, 2 Cancel.
+ORVANE_EXPORT int ORVANE_CALL TestkitShiftSheet(OrvShiftBlock *block);
 // 1 OK (reporting fields stored, the notes slot called), 2 Cancel.
 ORVANE_EXPORT int ORVANE_CALL TestkitSharedPagesSheet(TestkitSharedPagesRecord *record);
 // The sheet's result: 1 OK (number written back), 2 Cancel, -1 not created.

@@ -1,0 +1,92 @@
+// CTablePage: a property page declared as a table. A page states which control shows which record field
+// (texts with their limits, check boxes, radio groups and combo indexes over option values), which controls
+// show or are enabled under which condition, and which control answers for each field number the host's
+// validation names. The base loads the controls from the record, writes them back (texts bounded and
+// terminated), applies the conditions whenever the modeller changes a button or a selection, and keeps the
+// page open on the control of a rejected field. A page's own file then holds only what is truly its own.
+//
+// Option values the page does not know (a record written by a newer host, or damaged) show as the first
+// choice and are written back unchanged unless the modeller picks something else.
+#pragma once
+#include <framework/framework.h>
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <vector>
+
+class CTablePage : public CPropertyPage {
+    DECLARE_DYNAMIC(CTablePage)
+public:
+    BOOL OnInitDialog() override;
+    // Re-applies every condition (also done after each button click and selection change).
+    void ApplyConditions();
+
+    // The state of a control, for conditions.
+    bool IsChecked(int id) const;
+    // The choice a radio group or combo box shows (0-based), -1 for none.
+    int ShownChoice(int id) const;
+
+protected:
+    explicit CTablePage(UINT templateId, UINT captionId = 0);
+
+    // ---- what shows what ----
+    // A text field of `size` bytes; the control takes at most `limit` characters (size - 1 when -1).
+    void BindText(int id, char *field, size_t size, int limit = -1);
+    template <size_t N> void BindText(int id, char (&field)[N], int limit = -1) { BindText(id, field, N, limit); }
+    void BindCheck(int id, int32_t &field);
+    // The radio group starting at `firstId`: its i-th button stands for values[i]. A value not in the list
+    // shows as `otherChoice` when one is given (and is then written back as that choice's value), else as
+    // the first choice, written back unchanged.
+    void BindRadio(int firstId, int32_t &field, std::span<const int32_t> values, int otherChoice = -1);
+    // The combo box's i-th item stands for values[i] (or for i itself when no values are given).
+    void BindComboIndex(int id, int32_t &field, std::span<const int32_t> values = {});
+
+    // ---- what shows when ----
+    // The controls show while `condition` holds; hidden, they are disabled too.
+    void ShowWhen(std::span<const int> ids, std::function<bool()> condition);
+    // The controls (those showing) are enabled while `condition` holds.
+    void EnableWhen(std::span<const int> ids, std::function<bool()> condition);
+
+    // ---- what answers for a rejected field ----
+    void MapField(int32_t fieldNumber, int controlId);
+    // Asks the host after the record was written; -1 accepts, another number names the wrong field.
+    virtual int32_t ValidateRecord() { return -1; }
+    // After the host accepted: the page may show what the host rewrote.
+    virtual void OnRecordAccepted() {}
+
+    void DoDataExchange(CDataExchange *dx) override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+
+private:
+    enum class Kind { Text, Check, Radio, ComboIndex };
+    struct Binding {
+        Kind kind = Kind::Text;
+        int id = 0;
+        char *text = nullptr;
+        size_t size = 0;
+        int limit = 0;
+        int32_t *value = nullptr;
+        std::span<const int32_t> values;
+        int otherChoice = -1;   // where values not in the list show; -1: first choice, kept unchanged
+        int shownChoice = -1;   // what the control showed after loading
+        bool unknownValue = false; // the record held a value the choices do not know
+    };
+    struct Condition {
+        std::vector<int> ids;
+        std::function<bool()> holds;
+        bool show; // else enable
+    };
+
+    void BindValue(Kind kind, int id, int32_t &field, std::span<const int32_t> values, int otherChoice = -1);
+    void Load(Binding &binding);
+    void Save(Binding &binding);
+    int ChoiceOf(const Binding &binding, int32_t value) const;
+    int32_t ValueOf(const Binding &binding, int choice) const;
+    HWND Control(int id) const { return ::GetDlgItem(m_hWnd, id); }
+    std::vector<int> RadioGroup(int firstId) const;
+
+    std::vector<Binding> m_bindings;
+    std::vector<Condition> m_conditions;
+    std::vector<std::pair<int32_t, int>> m_fieldControls;
+};
