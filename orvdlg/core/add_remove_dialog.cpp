@@ -164,18 +164,17 @@ void CAddRemoveDialog::Add()
         ShowMemoryMessage();
         return;
     }
-    const CString name = NameForNewRow(*row);
+    row->SetName(NameForNewRow(*row));
+    row->SetOriginIndex(-1);
     if (m_rows.size() == m_rows.capacity())
         m_rows.reserve(m_rows.size() * 2 + 1);
     const int selected = m_list.GetCurSel();
     const int position = selected + 1;
-    const int inserted = m_list.InsertString(position, name);
+    const int inserted = m_list.InsertString(position, row->GetName());
     if (inserted < 0) {
         ShowMemoryMessage();
         return;
     }
-    row->SetName(name);
-    row->SetOriginIndex(-1);
     m_rows.insert(m_rows.begin() + position, std::move(row));
     if (m_trackedIndex > selected)
         ++m_trackedIndex;

@@ -24,10 +24,16 @@ void CReportPage::Load()
         m_choice = m_load(*m_field);
 }
 
+int32_t CReportPage::StoredValue() const
+{
+    return m_choice >= 0 && static_cast<size_t>(m_choice) < m_store.size() ? m_store[static_cast<size_t>(m_choice)]
+                                                                            : 0;
+}
+
 void CReportPage::Store() const
 {
-    if (m_field && m_choice >= 0 && static_cast<size_t>(m_choice) < m_store.size())
-        *m_field = m_store[static_cast<size_t>(m_choice)];
+    if (m_field)
+        *m_field = StoredValue();
 }
 
 void CReportPage::DoDataExchange(CDataExchange *dx) { DDX_Radio(dx, static_cast<int>(m_firstRadioId), m_choice); }

@@ -16,6 +16,8 @@ public:
     // Choice to record.
     void Store() const;
     int GetChoice() const { return m_choice; }
+    // The value the choice stands for in the record (and for the host's report-state slot).
+    int32_t StoredValue() const;
 
 protected:
     // `load` maps a record value to a choice; `store[choice]` is the value written back.

@@ -1,10 +1,16 @@
 #include "core/table_page.h"
 
+#include "core/host_callbacks.h"
+#include "core/host_editor.h"
 #include "core/record_text.h"
 
 #include <algorithm>
 
 IMPLEMENT_DYNAMIC(CTablePage, CPropertyPage)
+
+BEGIN_MESSAGE_MAP(CTablePage, CPropertyPage)
+    ON_WM_DRAWITEM()
+END_MESSAGE_MAP()
 
 namespace {
 bool IsCombo(HWND control)
@@ -60,6 +66,82 @@ void CTablePage::ShowWhen(std::span<const int> ids, std::function<bool()> condit
 void CTablePage::EnableWhen(std::span<const int> ids, std::function<bool()> condition)
 {
     m_conditions.push_back({{ids.begin(), ids.end()}, std::move(condition), false});
+}
+
+void CTablePage::BindActionsButton(int buttonId, int32_t &actions, UINT captionId, int indicatorTextId,
+                                   int indicatorButtonId)
+{
+    EditorButton button{buttonId, &actions, false};
+    button.captionId = captionId;
+    button.indicatorTextId = indicatorTextId;
+    button.indicatorButtonId = indicatorButtonId;
+    m_editorButtons.push_back(button);
+}
+
+void CTablePage::BindRuleButton(int buttonId, int32_t element, int kind, int index, int32_t &rule, int wordId)
+{
+    EditorButton button{buttonId, &rule, true};
+    button.element = element;
+    button.kind = kind;
+    button.index = index;
+    button.indicatorTextId = wordId;
+    m_editorButtons.push_back(button);
+}
+
+void CTablePage::OpenEditor(const EditorButton &button)
+{
+    const HostCallbacks &host = Host();
+    if (button.rule) {
+        OpenHostEditor([&] {
+            if (host.DetailRule)
+                host.DetailRule(button.element, button.kind, button.index, button.handle);
+        });
+    } else {
+        CString caption;
+        caption.LoadString(button.captionId);
+        if (m_nameControl) {
+            CString name;
+            GetDlgItemText(m_nameControl, name);
+            caption += " ";
+            caption += name;
+        }
+        OpenHostEditor([&] {
+            if (host.CompEditor)
+                host.CompEditor(button.handle, caption);
+        });
+    }
+    RefreshEditorText(button);
+}
+
+void CTablePage::RefreshEditorText(const EditorButton &button)
+{
+    if (button.rule) {
+        SetDlgItemText(button.indicatorTextId, RuleWord(*button.handle, 0));
+        return;
+    }
+    SetDlgItemText(button.indicatorTextId, ActionIndicator(*button.handle));
+    if (HWND indicator = Control(button.indicatorButtonId))
+        ::InvalidateRect(indicator, nullptr, TRUE);
+}
+
+void CTablePage::OnDrawItem(int id, LPDRAWITEMSTRUCT item)
+{
+    for (const EditorButton &button : m_editorButtons) {
+        if (button.rule || button.indicatorButtonId != id)
+            continue;
+        CString text;
+        GetDlgItemText(button.indicatorTextId, text);
+        RECT r = item->rcItem;
+        ::FillRect(item->hDC, &r, ::GetSysColorBrush(COLOR_BTNFACE));
+        ::DrawEdge(item->hDC, &r, (item->itemState & ODS_SELECTED) ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+        if (ActionIndicatorMarked(text)) {
+            // A filled square: actions are defined.
+            ::InflateRect(&r, -4, -4);
+            ::FillRect(item->hDC, &r, ::GetSysColorBrush(COLOR_BTNTEXT));
+        }
+        return;
+    }
+    Default();
 }
 
 void CTablePage::MapField(int32_t fieldNumber, int controlId) { m_fieldControls.emplace_back(fieldNumber, controlId); }
@@ -186,8 +268,11 @@ void CTablePage::DoDataExchange(CDataExchange *dx)
         else
             Load(binding);
     }
-    if (!dx->m_bSaveAndValidate)
+    if (!dx->m_bSaveAndValidate) {
+        for (const EditorButton &button : m_editorButtons)
+            RefreshEditorText(button);
         return;
+    }
     const int32_t field = ValidateRecord();
     if (field == -1) {
         OnRecordAccepted();
@@ -233,6 +318,14 @@ void CTablePage::ApplyConditions()
 
 BOOL CTablePage::OnCommand(WPARAM wParam, LPARAM lParam)
 {
+    if (HIWORD(wParam) == BN_CLICKED && lParam) {
+        for (const EditorButton &button : m_editorButtons) {
+            if (button.buttonId == LOWORD(wParam)) {
+                OpenEditor(button);
+                return TRUE;
+            }
+        }
+    }
     BOOL handled = CPropertyPage::OnCommand(wParam, lParam);
     const UINT code = HIWORD(wParam);
     if (lParam && (code == BN_CLICKED || code == CBN_SELCHANGE))

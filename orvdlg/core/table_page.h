@@ -48,6 +48,15 @@ protected:
     // The controls (those showing) are enabled while `condition` holds.
     void EnableWhen(std::span<const int> ids, std::function<bool()> condition);
 
+    // ---- buttons that open host editors (see core/host_editor.h) ----
+    // The modeller's name for the element as currently typed, for the editors' captions.
+    void SetNameControl(int id) { m_nameControl = id; }
+    // CompEditor(&actions, caption string + " " + name); the host's indicator text is kept in the hidden
+    // static `indicatorTextId` and the owner-drawn `indicatorButtonId` shows marked when it holds "*".
+    void BindActionsButton(int buttonId, int32_t &actions, UINT captionId, int indicatorTextId, int indicatorButtonId);
+    // DetailRule(element, kind, index, &rule); the rule's word shows in `wordId`.
+    void BindRuleButton(int buttonId, int32_t element, int kind, int index, int32_t &rule, int wordId);
+
     // ---- what answers for a rejected field ----
     void MapField(int32_t fieldNumber, int controlId);
     // Asks the host after the record was written; -1 accepts, another number names the wrong field.
@@ -57,8 +66,25 @@ protected:
 
     void DoDataExchange(CDataExchange *dx) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void OnDrawItem(int id, LPDRAWITEMSTRUCT item);
+
+    DECLARE_MESSAGE_MAP()
 
 private:
+    struct EditorButton {
+        int buttonId;
+        int32_t *handle;
+        bool rule; // else actions
+        UINT captionId = 0;
+        int indicatorTextId = 0;
+        int indicatorButtonId = 0;
+        int32_t element = 0;
+        int kind = 0;
+        int index = 0;
+    };
+    void OpenEditor(const EditorButton &button);
+    void RefreshEditorText(const EditorButton &button);
+
     enum class Kind { Text, Check, Radio, ComboIndex };
     struct Binding {
         Kind kind = Kind::Text;
@@ -89,4 +115,6 @@ private:
     std::vector<Binding> m_bindings;
     std::vector<Condition> m_conditions;
     std::vector<std::pair<int32_t, int>> m_fieldControls;
+    std::vector<EditorButton> m_editorButtons;
+    int m_nameControl = 0;
 };

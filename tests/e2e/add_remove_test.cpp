@@ -40,6 +40,7 @@ protected:
         record.rowNames = names;
         record.selectedIndex = selected;
         record.trackedIndex = tracked;
+        record.description[0] = '\0';
     }
     int Run() { return ORV_EXPORT(host, TestkitAddRemove)(&record); }
     std::string Result() const { return result; }
@@ -272,7 +273,7 @@ TEST_F(AddRemove, CancelLeavesTheCallersRows)
     m.Then([](Modeller &) { Modeller::Choose(kList, 0); });
     m.Then([](Modeller &) { Modeller::Click(kRemove); });
     m.Then([](Modeller &) {
-        EXPECT_EQ(ListTexts(), Rows({"B", "C"}));
+        EXPECT_EQ(ListTexts(), Rows({"C", "B"}));
         Modeller::Click(IDCANCEL);
     });
     ASSERT_EQ(Run(), IDCANCEL);

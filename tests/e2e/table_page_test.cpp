@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 int ShownIndex() { return static_cast<int>(SendMessageA(Modeller::Control(IDC_TESTKIT_TABLE_COMBO), CB_GETCURSEL, 0, 0)); }
@@ -54,4 +57,51 @@ TEST(TablePage, UnknownOptionsShowAsTheFirstChoiceAndStayUnlessChanged)
     });
     ASSERT_EQ(ORV_EXPORT(host, TestkitTableSheet)(record.Get()), IDCANCEL);
     EXPECT_EQ(record->kind, 2);
+}
+
+TEST(TablePage, HostEditorsAreOpenedBetweenExitAndReEnterAndTheirTextsRefreshed)
+{
+    FakeHost host(ORVANE_TESTKIT_LIBRARY);
+    Modeller &m = host.Driver();
+    host.compEditorAssigns = 41;
+    host.detailRuleAssigns = 55;
+    GuardedRecord<TestkitTableRecord> record;
+    record->element = 12;
+    record->actions = -1;
+    record->exitRule = 3;
+    std::strcpy(record->name, "BUF");
+    m.Then([&](Modeller &) {
+        // Loaded from the host: no actions yet, the rule's word.
+        EXPECT_EQ(Modeller::Text(IDC_TESTKIT_TABLE_ACTIONS_TEXT), "");
+        EXPECT_EQ(Modeller::Text(IDC_TESTKIT_TABLE_RULE_WORD), "Rule3");
+        Modeller::ClearAndType(IDC_TESTKIT_TABLE_NAME, "BUF2");
+    });
+    m.Then([&](Modeller &) {
+        host.Log().Clear();
+        Modeller::Click(IDC_TESTKIT_TABLE_ACTIONS);
+    });
+    m.Then([&](Modeller &) {
+        const std::vector<std::string> names = host.Log().Names();
+        const std::vector<std::string> expected = {"TempExitTopLevelDetailForm", "CompEditor",
+                                                   "ReEnterTopLevelDetailForm", "GetActionIndicator"};
+        EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + std::min(names.size(), expected.size())),
+                  expected);
+        const LoggedCall *editor = host.Log().Last("CompEditor");
+        ASSERT_NE(editor, nullptr);
+        EXPECT_EQ(editor->args[1], "Edit Test Actions For BUF2"); // the name as currently typed
+        EXPECT_EQ(Modeller::Text(IDC_TESTKIT_TABLE_ACTIONS_TEXT), "*");
+        host.Log().Clear();
+        Modeller::Click(IDC_TESTKIT_TABLE_RULE);
+    });
+    m.Then([&](Modeller &) {
+        const LoggedCall *rule = host.Log().Last("DetailRule");
+        ASSERT_NE(rule, nullptr);
+        EXPECT_EQ(rule->args, (std::vector<std::string>{"12", "0", "0", "3"}));
+        EXPECT_EQ(Modeller::Text(IDC_TESTKIT_TABLE_RULE_WORD), "Rule55");
+        Modeller::Escape();
+    });
+    ORV_EXPORT(host, TestkitTableSheet)(record.Get());
+    // The handles the host's editors set stand in the record, whatever the sheet's end.
+    EXPECT_EQ(record->actions, 41);
+    EXPECT_EQ(record->exitRule, 55);
 }

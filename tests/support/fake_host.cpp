@@ -45,10 +45,14 @@ struct FakeHostCallbacks {
     static void ORVANE_CALL DetailRule(int32_t element, int kind, int index, int32_t *rule)
     {
         H().m_log.Add("DetailRule", element, kind, index, rule ? *rule : -999);
+        if (rule && H().detailRuleAssigns)
+            *rule = H().detailRuleAssigns;
     }
     static void ORVANE_CALL CompEditor(int32_t *actions, const char *caption)
     {
         H().m_log.Add("CompEditor", actions ? *actions : -999, caption);
+        if (actions && H().compEditorAssigns)
+            *actions = H().compEditorAssigns;
     }
     static int ORVANE_CALL DetailLabourRule(int32_t element, int32_t *rule, int kind, void *block)
     {
@@ -69,7 +73,7 @@ struct FakeHostCallbacks {
     static void ORVANE_CALL GetActionIndicator(int32_t actions, char *buffer)
     {
         H().m_log.Add("GetActionIndicator", actions);
-        FillBuffer(buffer, actions == -1 ? "" : "Actions defined");
+        FillBuffer(buffer, actions == -1 ? "" : "*");
     }
     static void ORVANE_CALL MouseForm(int form) { H().m_log.Add("MouseForm", form); }
     static int ORVANE_CALL CompExp(const char *text, int one, int32_t *compiled, const char *empty)

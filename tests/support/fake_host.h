@@ -54,6 +54,9 @@ public:
     int labourRuleConfirmed = 1;
     std::vector<int32_t> selectedObjects;
     int errorFlag = 1, warningFlag = 1;
+    // When not 0, the host's editors put this handle into the record (the modeller defined actions or a rule).
+    int32_t compEditorAssigns = 0;
+    int32_t detailRuleAssigns = 0;
 
 private:
     friend struct FakeHostCallbacks;

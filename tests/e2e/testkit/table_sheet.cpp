@@ -18,6 +18,10 @@ public:
         BindText(IDC_TESTKIT_TABLE_NAME, record.name);
         BindText(IDC_TESTKIT_TABLE_EXTRA, record.extra);
         ShowWhen(kExtraControls, [this] { return ShownChoice(IDC_TESTKIT_TABLE_COMBO) == 2; });
+        SetNameControl(IDC_TESTKIT_TABLE_NAME);
+        BindActionsButton(IDC_TESTKIT_TABLE_ACTIONS, record.actions, IDS_TESTKIT_ACTIONS_CAPTION,
+                          IDC_TESTKIT_TABLE_ACTIONS_TEXT, IDC_TESTKIT_TABLE_ACTIONS_MARK);
+        BindRuleButton(IDC_TESTKIT_TABLE_RULE, record.element, 0, 0, record.exitRule, IDC_TESTKIT_TABLE_RULE_WORD);
     }
     BOOL OnInitDialog() override
     {

@@ -25,6 +25,14 @@
 #define IDC_TESTKIT_TABLE_RADIO3 9504
 #define IDC_TESTKIT_TABLE_NAME 9505
 #define IDC_TESTKIT_TABLE_EXTRA 9506
+#define IDC_TESTKIT_TABLE_ACTIONS 9507
+#define IDC_TESTKIT_TABLE_ACTIONS_TEXT 9508
+#define IDC_TESTKIT_TABLE_ACTIONS_MARK 9509
+#define IDC_TESTKIT_TABLE_RULE 9510
+#define IDC_TESTKIT_TABLE_RULE_WORD 9511
+#define IDS_TESTKIT_ACTIONS_CAPTION 9402
+#define IDD_TESTKIT_DETAIL_PAGE 9011
+#define IDC_TESTKIT_DETAIL_NAME 9601
 
 #ifndef RC_INVOKED
 #include <orvane/orvdlg.h>
@@ -63,6 +71,9 @@ struct TestkitTableRecord {
     int32_t kind;   // combo index 0..2; kind 2 shows the extra field
     int32_t speed;  // radio values 10, 20, 30
     char name[9];
+    int32_t element;
+    int32_t actions;
+    int32_t exitRule;
     char extra[9];
 };
 
@@ -89,7 +100,25 @@ struct TestkitAddRemoveRecord {
     int32_t rowsOfRowClass; // out: how many of those rows are of the row class
 };
 
+// An element detail record of the common pattern: element number, name, slots, reporting, notes.
+struct TestkitDetailRecord;
+typedef void(ORVANE_CALL *TestkitDetailSlot)(TestkitDetailRecord *record);
+typedef int32_t(ORVANE_CALL *TestkitDetailValidate)(TestkitDetailRecord *record);
+struct TestkitDetailRecord {
+    int32_t element;
+    char name[81];
+    TestkitDetailSlot apply;
+    TestkitDetailValidate validate; // -1, or 0 for the name
+    TestkitDetailSlot cancel;
+    int32_t reporting;
+    void(ORVANE_CALL *reportState)(int32_t element, int32_t state);
+    OrvNotesBlock notes;
+    OrvNotesSlot notesSlot;
+};
+
 extern "C" {
+// The common detail export sequence over a one-page sheet: 1 OK, 0 otherwise.
+ORVANE_EXPORT int ORVANE_CALL TestkitDetailDialog(TestkitDetailRecord *record);
 // The add/remove dialog over the record: its result (1 OK, 2 Cancel, -1 not created); 0 for a record it
 // cannot use (none, an unknown variant or row class).
 ORVANE_EXPORT int ORVANE_CALL TestkitAddRemove(TestkitAddRemoveRecord *record);

@@ -1,0 +1,26 @@
+#include "core/detail_export.h"
+
+#include "core/orvane_property_sheet.h"
+
+int RunDetailExport(const DetailExport &detail)
+{
+    COrvanePropertySheet sheet(detail.elementName, detail.titleId);
+    for (CPropertyPage *page : detail.pages)
+        sheet.AddPage(page);
+    if (detail.reporting)
+        sheet.AddPage(detail.reporting);
+    if (detail.notes)
+        sheet.AddPage(detail.notes);
+    if (sheet.DoModal() != IDOK) {
+        if (detail.cancel)
+            detail.cancel();
+        return 0;
+    }
+    if (detail.apply)
+        detail.apply();
+    if (detail.reporting && detail.reportState)
+        detail.reportState(detail.reporting->StoredValue());
+    if (detail.notes)
+        detail.notes->CallNotesSlot();
+    return 1;
+}

@@ -1,0 +1,25 @@
+// The sequence every element detail export follows: the sheet titled "Title - name" with the element's own
+// pages, then the reporting page and the Notes page last; run to the end; on OK the apply slots, the
+// report-state slot and the notes slot in that order, result 1; otherwise the cancel slot, result 0.
+#pragma once
+#include "core/notes_page.h"
+#include "core/report_pages.h"
+
+#include <functional>
+#include <vector>
+
+struct DetailExport {
+    UINT titleId = 0;
+    CString elementName;
+    std::vector<CPropertyPage *> pages; // the element's own, in order
+    CReportPage *reporting = nullptr;   // after them
+    CNotesPage *notes = nullptr;        // the last tab
+    // The apply slot, then any further apply slots, in order.
+    std::function<void()> apply;
+    // The report-state slot with the state the reporting page stands for.
+    std::function<void(int32_t state)> reportState;
+    std::function<void()> cancel;
+};
+
+// 1 after OK, 0 after Cancel or when the sheet could not be shown.
+int RunDetailExport(const DetailExport &detail);
