@@ -4,7 +4,7 @@
 #pragma once
 #include "comdlg/color_cell_grid.h"
 #include "comdlg/color_hls.h"
-#include "comdlg/color_spectrum.h"
+#include "comdlg/color_hue_map.h"
 
 #include <colordlg.h>
 #include <commdlg.h>

@@ -1,4 +1,4 @@
-#include "comdlg/color_spectrum.h"
+#include "comdlg/color_hue_map.h"
 
 #include "comdlg/fill_solid.h"
 
