@@ -18,6 +18,7 @@
 
 #include "orvane/export.h"
 #include "orvane/records/alarm.h"
+#include "orvane/records/buffer.h"
 #include "orvane/records/input_field.h"
 #include "orvane/records/prompt.h"
 
@@ -169,6 +170,11 @@ ORVANE_EXPORT int ORVANE_CALL FileExistsDialog(const char *text);
 ORVANE_EXPORT int ORVANE_CALL InputFieldDialog(OrvInputFieldRecord *input);
 /* 1 after OK: the text written into the record. 0 otherwise (Cancel, null record), the record untouched. */
 ORVANE_EXPORT int ORVANE_CALL PromptDialog(OrvPromptRecord *prompt);
+
+/* Element detail sheets. Each shows the element's pages over its record; 1 after OK (the pages wrote the
+ * record, then the apply, report-state and notes slots were called in that order), 0 otherwise (the cancel
+ * slot was called; values written while validating may still stand in the record). */
+ORVANE_EXPORT int ORVANE_CALL BufferDetailDialog(OrvBufferRecord *buffer);
 
 /* Answers of FileExistsDialog. */
 #define ORV_FILE_EXISTS_STOP 338

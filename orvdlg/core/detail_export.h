@@ -3,6 +3,7 @@
 // report-state slot and the notes slot in that order, result 1; otherwise the cancel slot, result 0.
 #pragma once
 #include "core/notes_page.h"
+#include "core/record_text.h"
 #include "core/report_pages.h"
 
 #include <functional>
@@ -23,3 +24,28 @@ struct DetailExport {
 
 // 1 after OK, 0 after Cancel or when the sheet could not be shown.
 int RunDetailExport(const DetailExport &detail);
+
+// The parts most detail records share under the same names: the element number and name, the apply,
+// cancel and report-state slots, the reporting field and the notes block with its slot.
+template <typename Record>
+void UseCommonRecordParts(DetailExport &detail, Record *record, CReportPage &reporting, CNotesPage &notes)
+{
+    detail.elementName = ReadRecordText(record->name);
+    reporting.SetReportingField(&record->reporting);
+    reporting.Load();
+    detail.reporting = &reporting;
+    notes.LoadFromBlock(&record->notes, record->notesSlot);
+    detail.notes = &notes;
+    detail.apply = [record] {
+        if (record->apply)
+            record->apply(record);
+    };
+    detail.reportState = [record](int32_t state) {
+        if (record->reportState)
+            record->reportState(record->element, state);
+    };
+    detail.cancel = [record] {
+        if (record->cancel)
+            record->cancel(record);
+    };
+}

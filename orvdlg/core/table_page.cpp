@@ -269,10 +269,12 @@ void CTablePage::DoDataExchange(CDataExchange *dx)
             Load(binding);
     }
     if (!dx->m_bSaveAndValidate) {
+        LoadOwnFields();
         for (const EditorButton &button : m_editorButtons)
             RefreshEditorText(button);
         return;
     }
+    SaveOwnFields();
     const int32_t field = ValidateRecord();
     if (field == -1) {
         OnRecordAccepted();
@@ -328,6 +330,8 @@ BOOL CTablePage::OnCommand(WPARAM wParam, LPARAM lParam)
     }
     BOOL handled = CPropertyPage::OnCommand(wParam, lParam);
     const UINT code = HIWORD(wParam);
+    if (lParam && code == CBN_SELCHANGE)
+        OnChoiceChanged(LOWORD(wParam));
     if (lParam && (code == BN_CLICKED || code == CBN_SELCHANGE))
         ApplyConditions();
     return handled;

@@ -59,6 +59,12 @@ protected:
 
     // ---- what answers for a rejected field ----
     void MapField(int32_t fieldNumber, int controlId);
+    // A page's own fields beyond the bindings: loaded after them, written after them and before the host
+    // is asked.
+    virtual void LoadOwnFields() {}
+    virtual void SaveOwnFields() {}
+    // The modeller chose another item of combo box `id` (before the conditions are applied again).
+    virtual void OnChoiceChanged(int id) {}
     // Asks the host after the record was written; -1 accepts, another number names the wrong field.
     virtual int32_t ValidateRecord() { return -1; }
     // After the host accepted: the page may show what the host rewrote.

@@ -22,3 +22,4 @@
 #include "summary_ids.h"
 #include "shared_pages_ids.h"
 #include "add_remove_ids.h"
+#include "buffer_ids.h"

@@ -31,19 +31,11 @@ extern "C" ORVANE_EXPORT int ORVANE_CALL TestkitDetailDialog(TestkitDetailRecord
         [&] {
             CTestGeneralPage general(*record);
             CReportOffIndividualGroupPage reporting;
-            reporting.SetReportingField(&record->reporting);
-            reporting.Load();
             CNotesPage notes;
-            notes.LoadFromBlock(&record->notes, record->notesSlot);
             DetailExport detail;
             detail.titleId = IDS_TESTKIT_SHEET_TITLE;
-            detail.elementName = ReadRecordText(record->name);
             detail.pages = {&general};
-            detail.reporting = &reporting;
-            detail.notes = &notes;
-            detail.apply = [record] { record->apply(record); };
-            detail.reportState = [record](int32_t state) { record->reportState(record->element, state); };
-            detail.cancel = [record] { record->cancel(record); };
+            UseCommonRecordParts(detail, record, reporting, notes);
             return RunDetailExport(detail);
         },
         0);
