@@ -2,25 +2,17 @@
 
 FakeElement &FakeModel::Add(FakeElement element)
 {
-    m_elements.push_back(std::move(element));
-    RebuildOrder();
-    return m_elements.back();
-}
-
-void FakeModel::RebuildOrder()
-{
-    m_order.clear();
-    for (const FakeElement &e : m_elements)
-        m_order.push_back(e.number);
+    m_byNumber[element.number] = m_elements.size();
+    m_order.push_back(element.number);
     m_orderPointer = m_order.data();
+    m_elements.push_back(std::move(element));
+    return m_elements.back();
 }
 
 const FakeElement *FakeModel::Find(int32_t number) const
 {
-    for (const FakeElement &e : m_elements)
-        if (e.number == number)
-            return &e;
-    return nullptr;
+    auto found = m_byNumber.find(number);
+    return found == m_byNumber.end() ? nullptr : &m_elements[found->second];
 }
 
 const FakeElement *FakeModel::FindByName(const std::string &name) const

@@ -2,6 +2,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 struct FakeElement {
@@ -30,8 +31,8 @@ public:
     int NextFiltered(int32_t filter, int start) const;
 
 private:
-    void RebuildOrder();
     std::vector<FakeElement> m_elements;
+    std::unordered_map<int32_t, size_t> m_byNumber; // element number -> position in m_elements
     std::vector<int32_t> m_order;
     int32_t *m_orderPointer = nullptr;
 };
