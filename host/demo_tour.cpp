@@ -47,8 +47,10 @@ std::function<int()> DemoTour::Caller(const char *name, Args... args)
     return [this, name, args...] { return m_library.Find<Function>(name)(args...); };
 }
 
-DemoTour::DemoTour(OrvdlgLibrary &library, HostLoop &loop, CallLog &log, HWND mainWindow, std::string outDir)
-    : m_library(library), m_loop(loop), m_log(log), m_mainWindow(mainWindow), m_outDir(std::move(outDir))
+DemoTour::DemoTour(OrvdlgLibrary &library, HostLoop &loop, CallLog &log, DemoModel &model, HWND mainWindow,
+                   std::string outDir)
+    : m_library(library), m_loop(loop), m_log(log), m_model(model), m_mainWindow(mainWindow),
+      m_outDir(std::move(outDir))
 {
     g_tourLog = &m_log;
 }
@@ -59,7 +61,7 @@ int DemoTour::Run(bool allowMissing)
     Modeller modeller;
     modeller.SetMessageFilter([this](MSG *msg) { return m_loop.FilterMessage(msg); });
     m_loop.SetDriver([&modeller] { modeller.ProcessEvents(); });
-    for (auto stops : {MessageStops(), PromptStops()})
+    for (auto stops : {MessageStops(), PromptStops(), DetailStops()})
         for (const Stop &stop : stops)
             RunStop(modeller, stop);
     CheckClipboardService();

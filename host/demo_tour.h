@@ -9,13 +9,15 @@
 #include <vector>
 
 class CallLog;
+class DemoModel;
 class HostLoop;
 class Modeller;
 class OrvdlgLibrary;
 
 class DemoTour {
 public:
-    DemoTour(OrvdlgLibrary &library, HostLoop &loop, CallLog &log, HWND mainWindow, std::string outDir);
+    DemoTour(OrvdlgLibrary &library, HostLoop &loop, CallLog &log, DemoModel &model, HWND mainWindow,
+             std::string outDir);
     // 0 when every dialog behaved; missing exports are skipped with a note and fail unless allowed.
     int Run(bool allowMissing);
 
@@ -31,6 +33,7 @@ private:
 
     std::vector<Stop> MessageStops();
     std::vector<Stop> PromptStops();
+    std::vector<Stop> DetailStops(); // demo_tour_details.cpp
     // Calls the export by name with these arguments.
     template <typename Function, typename... Args> std::function<int()> Caller(const char *name, Args... args);
     void RunStop(Modeller &modeller, const Stop &stop);
@@ -46,6 +49,7 @@ private:
     OrvdlgLibrary &m_library;
     HostLoop &m_loop;
     CallLog &m_log;
+    DemoModel &m_model;
     HWND m_mainWindow;
     std::string m_outDir;
     int m_failures = 0;

@@ -129,7 +129,7 @@ int main(int argc, char **argv)
         return loop.Run();
     std::error_code noDirectory;
     std::filesystem::create_directories(args.outDir, noDirectory); // a failure shows as pictures not saved
-    int result = DemoTour(library, loop, log, mainWindow, args.outDir).Run(args.allowMissing);
+    int result = DemoTour(library, loop, log, model, mainWindow, args.outDir).Run(args.allowMissing);
     printf("Object lists still held by the library: %d\n", model.OutstandingObjectLists());
     return result ? result : (bound || args.allowMissing ? 0 : 1);
 }
