@@ -4,7 +4,8 @@
 
 int RunDetailExport(const DetailExport &detail)
 {
-    COrvanePropertySheet sheet(detail.elementName, detail.titleId);
+    COrvanePropertySheet plain(detail.elementName, detail.titleId);
+    COrvanePropertySheet &sheet = detail.sheet ? *detail.sheet : plain;
     for (CPropertyPage *page : detail.pages)
         sheet.AddPage(page);
     if (detail.reporting)

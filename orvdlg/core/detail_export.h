@@ -9,7 +9,11 @@
 #include <functional>
 #include <vector>
 
+class COrvanePropertySheet;
+
 struct DetailExport {
+    // The element's own sheet class, when it has one; otherwise a plain sheet with the title and name.
+    COrvanePropertySheet *sheet = nullptr;
     UINT titleId = 0;
     CString elementName;
     std::vector<CPropertyPage *> pages; // the element's own, in order

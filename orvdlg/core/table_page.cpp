@@ -262,6 +262,19 @@ void CTablePage::Save(Binding &binding)
 
 void CTablePage::DoDataExchange(CDataExchange *dx)
 {
+    if (dx->m_bSaveAndValidate) {
+        for (const Binding &binding : m_bindings) {
+            if (binding.kind != Kind::Text || !binding.checkLength)
+                continue;
+            if (IsCombo(Control(binding.id)))
+                dx->PrepareCtrl(binding.id);
+            else
+                dx->PrepareEditCtrl(binding.id);
+            CString text;
+            GetDlgItemText(binding.id, text);
+            DDV_MaxChars(dx, text, binding.limit);
+        }
+    }
     for (Binding &binding : m_bindings) {
         if (dx->m_bSaveAndValidate)
             Save(binding);
@@ -274,7 +287,7 @@ void CTablePage::DoDataExchange(CDataExchange *dx)
             RefreshEditorText(button);
         return;
     }
-    SaveOwnFields();
+    SaveOwnFields(dx);
     const int32_t field = ValidateRecord();
     if (field == -1) {
         OnRecordAccepted();

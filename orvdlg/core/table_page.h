@@ -34,6 +34,13 @@ protected:
     // A text field of `size` bytes; the control takes at most `limit` characters (size - 1 when -1).
     void BindText(int id, char *field, size_t size, int limit = -1);
     template <size_t N> void BindText(int id, char (&field)[N], int limit = -1) { BindText(id, field, N, limit); }
+    // The same, and a text longer than the limit (put into the control without typing) is refused with the
+    // framework's length message before anything is written.
+    template <size_t N> void BindCheckedText(int id, char (&field)[N], int limit)
+    {
+        BindText(id, field, N, limit);
+        m_bindings.back().checkLength = true;
+    }
     void BindCheck(int id, int32_t &field);
     // The radio group starting at `firstId`: its i-th button stands for values[i]. A value not in the list
     // shows as `otherChoice` when one is given (and is then written back as that choice's value), else as
@@ -62,7 +69,7 @@ protected:
     // A page's own fields beyond the bindings: loaded after them, written after them and before the host
     // is asked.
     virtual void LoadOwnFields() {}
-    virtual void SaveOwnFields() {}
+    virtual void SaveOwnFields(CDataExchange *dx) {}
     // The modeller chose another item of combo box `id` (before the conditions are applied again).
     virtual void OnChoiceChanged(int id) {}
     // Asks the host after the record was written; -1 accepts, another number names the wrong field.
@@ -98,6 +105,7 @@ private:
         char *text = nullptr;
         size_t size = 0;
         int limit = 0;
+        bool checkLength = false;
         int32_t *value = nullptr;
         std::span<const int32_t> values;
         int otherChoice = -1;   // where values not in the list show; -1: first choice, kept unchanged

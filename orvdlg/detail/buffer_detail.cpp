@@ -7,6 +7,7 @@
 #include "resource.h"
 
 IMPLEMENT_DYNAMIC(CDetailBufferGeneralPage, CTablePage)
+IMPLEMENT_DYNAMIC(CDetailBufferSheet, COrvanePropertySheet)
 
 namespace {
 constexpr int kNameLimit = 8;
@@ -47,19 +48,19 @@ UINT OutputLabel(int option)
 CDetailBufferGeneralPage::CDetailBufferGeneralPage(OrvBufferRecord &record)
     : CTablePage(IDD_BUFFER_GENERAL), m_record(record)
 {
-    BindText(IDC_BUFFER_NAME, record.name, kNameLimit);
-    BindText(IDC_BUFFER_QUANTITY, record.quantity, kTextLimit);
-    BindText(IDC_BUFFER_CAPACITY, record.capacity, kTextLimit);
+    BindCheckedText(IDC_BUFFER_NAME, record.name, kNameLimit);
+    BindCheckedText(IDC_BUFFER_QUANTITY, record.quantity, kTextLimit);
+    BindCheckedText(IDC_BUFFER_CAPACITY, record.capacity, kTextLimit);
     BindComboIndex(IDC_BUFFER_DELAY_OPTION, record.delayOption);
     BindText(IDC_BUFFER_MINIMUM_TIME, record.minimumDelay, kTextLimit);
     BindText(IDC_BUFFER_MAXIMUM_TIME, record.maximumDelay, kTextLimit);
     BindText(IDC_BUFFER_SHIFT, record.shiftName, kTextLimit);
-    BindText(IDC_BUFFER_ALLOWANCE, record.allowance, kTextLimit);
+    BindCheckedText(IDC_BUFFER_ALLOWANCE, record.allowance, kTextLimit);
     BindRadio(IDC_BUFFER_SORT_ASCENDING, record.sortOrder, kTwoWay);
     BindRadio(IDC_BUFFER_SEARCH_REAR, record.searchDirection, kTwoWay);
     BindComboIndex(IDC_BUFFER_INPUT_OPTION, record.inputOption);
     BindComboIndex(IDC_BUFFER_OUTPUT_OPTION, record.outputOption);
-    BindText(IDC_BUFFER_OUTPUT_EXPRESSION, record.outputExpression, kTextLimit);
+    BindCheckedText(IDC_BUFFER_OUTPUT_EXPRESSION, record.outputExpression, kTextLimit);
 
     auto input = [this] { return ShownChoice(IDC_BUFFER_INPUT_OPTION); };
     auto output = [this] { return ShownChoice(IDC_BUFFER_OUTPUT_OPTION); };
@@ -120,12 +121,17 @@ void CDetailBufferGeneralPage::LoadOwnFields()
     SetDlgItemText(IDC_BUFFER_ATTRIBUTE, position);
 }
 
-void CDetailBufferGeneralPage::SaveOwnFields()
+void CDetailBufferGeneralPage::SaveOwnFields(CDataExchange *dx)
 {
+    const bool byAttribute = ShownChoice(IDC_BUFFER_INPUT_OPTION) == kInputByAttribute;
+    const int control = byAttribute ? IDC_BUFFER_ATTRIBUTE : IDC_BUFFER_INPUT_POSITION;
     CString position;
-    GetDlgItemText(ShownChoice(IDC_BUFFER_INPUT_OPTION) == kInputByAttribute ? IDC_BUFFER_ATTRIBUTE
-                                                                              : IDC_BUFFER_INPUT_POSITION,
-                   position);
+    GetDlgItemText(control, position);
+    if (byAttribute)
+        dx->PrepareCtrl(control);
+    else
+        dx->PrepareEditCtrl(control);
+    DDV_MaxChars(dx, position, kTextLimit);
     WriteRecordText(m_record.inputPosition, position);
 }
 
@@ -166,19 +172,30 @@ void CDetailBufferGeneralPage::OnRecordAccepted()
     SetDlgItemText(IDC_BUFFER_CAPACITY, ReadRecordText(m_record.capacity));
 }
 
+CDetailBufferSheet::CDetailBufferSheet(OrvBufferRecord &record)
+    : COrvanePropertySheet(ReadRecordText(record.name), IDS_BUFFER_TITLE), m_general(record)
+{
+}
+
+// The pages are members: they go before the sheet's base does, so the sheet lets go of them first.
+CDetailBufferSheet::~CDetailBufferSheet()
+{
+    if (m_hWnd)
+        DestroyWindow();
+    m_pages.clear();
+}
+
 extern "C" ORVANE_EXPORT int ORVANE_CALL BufferDetailDialog(OrvBufferRecord *record)
 {
     if (!record)
         return 0;
     return GuardExport(
         [&] {
-            CDetailBufferGeneralPage general(*record);
-            CReportOffIndividualGroupPage reporting;
-            CNotesPage notes;
+            CDetailBufferSheet sheet(*record);
             DetailExport detail;
-            detail.titleId = IDS_BUFFER_TITLE;
-            detail.pages = {&general};
-            UseCommonRecordParts(detail, record, reporting, notes);
+            detail.sheet = &sheet;
+            detail.pages = {&sheet.m_general};
+            UseCommonRecordParts(detail, record, sheet.m_reporting, sheet.m_notes);
             return RunDetailExport(detail);
         },
         0);

@@ -143,3 +143,30 @@ TEST(BufferDetail, AFieldTheHostRejectsKeepsThePageAndCancelCallsOnlyCancel)
     EXPECT_EQ(ORV_EXPORT(host, BufferDetailDialog)(record.Get()), 0);
     EXPECT_EQ(g_slots, (std::vector<std::string>{"cancel"}));
 }
+
+TEST(BufferDetail, ATextLongerThanItsFieldIsRefusedWithTheLengthMessageBeforeAnythingIsWritten)
+{
+    FakeHost host(ORVANE_ORVDLG_LIBRARY);
+    Modeller &m = host.Driver();
+    GuardedRecord<OrvBufferRecord> record;
+    Fill(*record);
+    g_slots.clear();
+    g_validateAnswer = -1;
+    m.Then([](Modeller &) {
+        // Put there without typing, as a paste from the host would.
+        SetWindowTextA(Modeller::Control(kQuantity), std::string(90, '9').c_str());
+        Modeller::Click(IDOK);
+    });
+    m.Then([&](Modeller &) {
+        EXPECT_EQ(Modeller::Text(GetActiveWindow()), "ORVANE");
+        Modeller::Enter();
+    });
+    m.Then([&](Modeller &) {
+        EXPECT_EQ(Modeller::FocusId(), kQuantity);
+        EXPECT_STREQ(record->quantity, "1"); // nothing written: the check comes first
+        Modeller::ClearAndType(kQuantity, "5");
+        Modeller::Click(IDOK);
+    });
+    EXPECT_EQ(ORV_EXPORT(host, BufferDetailDialog)(record.Get()), 1);
+    EXPECT_STREQ(record->quantity, "5");
+}
