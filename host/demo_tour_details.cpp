@@ -16,7 +16,7 @@
 
 namespace {
 // Control identifiers of the buffer's General page.
-constexpr int kCapacity = 1110, kDelayOption = 1194, kOutputOption = 1002, kMaximumTime = 1195;
+constexpr int kName = 1020, kCapacity = 1110, kDelayOption = 1194, kOutputOption = 1002, kMaximumTime = 1195;
 
 CallLog *g_detailLog = nullptr;
 
@@ -86,14 +86,16 @@ std::vector<DemoTour::Stop> DemoTour::DetailStops()
         int result = m_library.Find<decltype(&BufferDetailDialog)>("BufferDetailDialog")(&record);
         printf("  record: name \"%s\", capacity \"%s\", delay option %d, output option %d, output \"%s\"\n",
                record.name, record.capacity, record.delayOption, record.outputOption, record.outputExpression);
-        Expect(result != 1 || std::strcmp(record.capacity, "20") == 0, "the capacity written back");
+        Expect(result != 1 || (std::strcmp(record.capacity, "20") == 0 && std::strcmp(record.name, "STORE") == 0),
+               "the name and the capacity written back");
         return result;
     };
     return {
-        {"BufferDetailDialog: the modeller sets delays and output, is refused a capacity of 0, then OK",
+        {"BufferDetailDialog: the modeller renames the buffer, sets delays and output, is refused a capacity of 0, then OK",
          "BufferDetailDialog", "BufferDetail_general.png",
          [this](Modeller &m) {
              m.Then([](Modeller &) {
+                 Modeller::ClearAndType(kName, "STORE");
                  Modeller::Choose(kDelayOption, 3);  // Both
                  Modeller::Choose(kOutputOption, 1); // Maximum
              });

@@ -170,3 +170,22 @@ TEST(BufferDetail, ATextLongerThanItsFieldIsRefusedWithTheLengthMessageBeforeAny
     EXPECT_EQ(ORV_EXPORT(host, BufferDetailDialog)(record.Get()), 1);
     EXPECT_STREQ(record->quantity, "5");
 }
+
+TEST(BufferDetail, UnterminatedTextsShowToTheirFieldsEnd)
+{
+    FakeHost host(ORVANE_ORVDLG_LIBRARY);
+    GuardedRecord<OrvBufferRecord> record;
+    Fill(*record);
+    for (char *field : {record->name, record->quantity, record->capacity, record->minimumDelay,
+                        record->maximumDelay, record->shiftName, record->allowance, record->inputPosition,
+                        record->defaultExpression, record->outputExpression, record->notes.fedBy})
+        std::memset(field, 'Q', 81);
+    g_slots.clear();
+    host.Driver().Then([](Modeller &) {
+        EXPECT_EQ(Modeller::Text(GetActiveWindow()), "Detail Buffer - " + std::string(81, 'Q'));
+        EXPECT_EQ(Modeller::Text(kQuantity), std::string(81, 'Q'));
+        Modeller::Escape();
+    });
+    EXPECT_EQ(ORV_EXPORT(host, BufferDetailDialog)(record.Get()), 0);
+    EXPECT_EQ(g_slots, (std::vector<std::string>{"cancel"}));
+}
