@@ -7,9 +7,9 @@ namespace win32::comdlg {
 
 namespace {
 
-constexpr WORD kButton = 0x0080;
-constexpr WORD kEdit = 0x0081;
-constexpr WORD kStatic = 0x0082;
+constexpr WORD kButton = user::dialog::kButtonClassOrdinal;
+constexpr WORD kEdit = user::dialog::kEditClassOrdinal;
+constexpr WORD kStatic = user::dialog::kStaticClassOrdinal;
 constexpr WORD kNoId = 0xFFFF;
 
 constexpr short kWidth = 298;

@@ -8,6 +8,11 @@
 
 namespace win32::user::dialog {
 
+// The ordinals of the predefined control classes in a dialog template.
+constexpr WORD kButtonClassOrdinal = 0x0080;
+constexpr WORD kEditClassOrdinal = 0x0081;
+constexpr WORD kStaticClassOrdinal = 0x0082;
+
 class DialogTemplateWriter {
 public:
     // Coordinates in dialog units. No DS_SETFONT: the dialog uses the system font.

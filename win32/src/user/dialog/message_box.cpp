@@ -12,8 +12,8 @@ namespace win32::user::dialog {
 
 namespace {
 
-constexpr WORD kButtonClass = 0x0080;
-constexpr WORD kStaticClass = 0x0082;
+constexpr WORD kButtonClass = kButtonClassOrdinal;
+constexpr WORD kStaticClass = kStaticClassOrdinal;
 constexpr WORD kIconId = 20;
 constexpr WORD kTextId = 0xFFFF;
 
