@@ -39,3 +39,13 @@ CString RuleWord(int32_t rule, int flag)
             Host().GetRuleWord(rule, buffer, flag);
     });
 }
+
+bool EditLabourRule(int32_t element, int32_t *rule, int kind, OrvLabourBlock *block)
+{
+    bool confirmed = false;
+    OpenHostEditor([&] {
+        if (Host().DetailLabourRule)
+            confirmed = Host().DetailLabourRule(element, rule, kind, block) != 0;
+    });
+    return confirmed;
+}

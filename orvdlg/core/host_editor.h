@@ -3,6 +3,7 @@
 // beside the button is refreshed from the host.
 #pragma once
 #include <framework/text.h>
+#include <orvane/records/labour_block.h>
 
 #include <cstdint>
 #include <functional>
@@ -15,3 +16,9 @@ CString ActionIndicator(int32_t actions);
 CString RuleWord(int32_t rule, int flag);
 // An actions indicator shows marked when the host's text contains "*".
 inline bool ActionIndicatorMarked(const CString &text) { return text.Find('*') >= 0; }
+
+// The host's labour rule editor: DetailLabourRule(element, rule, kind, block) between TempExit and ReEnter.
+// True when the modeller confirmed it.
+bool EditLabourRule(int32_t element, int32_t *rule, int kind, OrvLabourBlock *block);
+// A labour indicator shows "*" while a labour rule is set (a handle other than -1), " " otherwise.
+inline const char *LabourIndicator(int32_t rule) { return rule != -1 ? "*" : " "; }

@@ -1,7 +1,10 @@
 #include "core/table_page.h"
 
+#include "core/colour_button.h"
 #include "core/host_callbacks.h"
+#include "core/host_colour.h"
 #include "core/host_editor.h"
+#include "core/labour_data.h"
 #include "core/record_text.h"
 
 #include <algorithm>
@@ -19,9 +22,47 @@ bool IsCombo(HWND control)
     ::GetClassNameA(control, className, sizeof className);
     return lstrcmpiA(className, "ComboBox") == 0;
 }
+
+COLORREF SwapRedAndBlue(uint32_t value) { return RGB(GetBValue(value), GetGValue(value), GetRValue(value)); }
+
+COLORREF FieldToColour(int32_t value, ColourField form)
+{
+    switch (form) {
+    case ColourField::HostIndex:
+        return HostColourToColour(value);
+    case ColourField::Windows:
+        return static_cast<COLORREF>(value) & 0xFFFFFF;
+    case ColourField::RedHigh:
+        return SwapRedAndBlue(static_cast<uint32_t>(value));
+    }
+    return 0;
+}
+
+int32_t ColourToField(COLORREF colour, ColourField form)
+{
+    switch (form) {
+    case ColourField::HostIndex:
+        return ColourToHostColour(colour);
+    case ColourField::Windows:
+        return static_cast<int32_t>(colour & 0xFFFFFF);
+    case ColourField::RedHigh:
+        return static_cast<int32_t>(SwapRedAndBlue(colour));
+    }
+    return 0;
+}
+
+// A value the record may hold that no colour stands for: written back only when the modeller chose another.
+bool IsUnknownColour(int32_t value, ColourField form)
+{
+    if (form == ColourField::HostIndex)
+        return value < 0 || value >= kHostColourCount;
+    return (static_cast<uint32_t>(value) & 0xFF000000u) != 0;
+}
 } // namespace
 
 CTablePage::CTablePage(UINT templateId, UINT captionId) : CPropertyPage(templateId, captionId) {}
+
+CTablePage::~CTablePage() = default;
 
 void CTablePage::BindText(int id, char *field, size_t size, int limit)
 {
@@ -45,6 +86,14 @@ void CTablePage::BindRadio(int firstId, int32_t &field, std::span<const int32_t>
 void CTablePage::BindComboIndex(int id, int32_t &field, std::span<const int32_t> values)
 {
     BindValue(Kind::ComboIndex, id, field, values);
+}
+
+void CTablePage::BindColour(int id, int32_t &field, ColourField form)
+{
+    BindValue(Kind::Colour, id, field, {});
+    m_bindings.back().colourForm = form;
+    m_colourButtons.push_back(std::make_unique<CColourButton>());
+    m_bindings.back().colourButton = m_colourButtons.back().get();
 }
 
 void CTablePage::BindValue(Kind kind, int id, int32_t &field, std::span<const int32_t> values, int otherChoice)
@@ -71,7 +120,10 @@ void CTablePage::EnableWhen(std::span<const int> ids, std::function<bool()> cond
 void CTablePage::BindActionsButton(int buttonId, int32_t &actions, UINT captionId, int indicatorTextId,
                                    int indicatorButtonId)
 {
-    EditorButton button{buttonId, &actions, false};
+    EditorButton button;
+    button.editor = Editor::Actions;
+    button.buttonId = buttonId;
+    button.handle = &actions;
     button.captionId = captionId;
     button.indicatorTextId = indicatorTextId;
     button.indicatorButtonId = indicatorButtonId;
@@ -80,7 +132,10 @@ void CTablePage::BindActionsButton(int buttonId, int32_t &actions, UINT captionI
 
 void CTablePage::BindRuleButton(int buttonId, int32_t element, int kind, int index, int32_t &rule, int wordId)
 {
-    EditorButton button{buttonId, &rule, true};
+    EditorButton button;
+    button.editor = Editor::Rule;
+    button.buttonId = buttonId;
+    button.handle = &rule;
     button.element = element;
     button.kind = kind;
     button.index = index;
@@ -88,66 +143,152 @@ void CTablePage::BindRuleButton(int buttonId, int32_t element, int kind, int ind
     m_editorButtons.push_back(button);
 }
 
+void CTablePage::BindLabourBlockButton(int buttonId, int indicatorId, int32_t element, int kind, OrvLabourBlock &block)
+{
+    EditorButton button;
+    button.editor = Editor::LabourBlock;
+    button.buttonId = buttonId;
+    button.handle = &block.labourRule;
+    button.block = &block;
+    button.element = element;
+    button.kind = kind;
+    button.indicatorTextId = indicatorId;
+    m_editorButtons.push_back(button);
+}
+
+void CTablePage::BindLabourDataButton(int buttonId, int indicatorId, int32_t element, int kind,
+                                      std::function<CLabourData *()> current, int32_t context)
+{
+    EditorButton button;
+    button.editor = Editor::LabourData;
+    button.buttonId = buttonId;
+    button.element = element;
+    button.kind = kind;
+    button.indicatorTextId = indicatorId;
+    button.labourData = std::move(current);
+    button.context = context;
+    m_editorButtons.push_back(button);
+}
+
 void CTablePage::OpenEditor(const EditorButton &button)
 {
-    const HostCallbacks &host = Host();
-    if (button.rule) {
+    switch (button.editor) {
+    case Editor::Actions:
+        OpenActionsEditor(button);
+        break;
+    case Editor::Rule:
         OpenHostEditor([&] {
-            if (host.DetailRule)
-                host.DetailRule(button.element, button.kind, button.index, button.handle);
+            if (Host().DetailRule)
+                Host().DetailRule(button.element, button.kind, button.index, button.handle);
         });
-    } else {
-        CString caption;
-        caption.LoadString(button.captionId);
-        if (m_nameControl) {
-            CString name;
-            GetDlgItemText(m_nameControl, name);
-            caption += " ";
-            caption += name;
-        }
-        OpenHostEditor([&] {
-            if (host.CompEditor)
-                host.CompEditor(button.handle, caption);
-        });
+        break;
+    case Editor::LabourBlock:
+    case Editor::LabourData:
+        OpenLabourEditor(button);
+        break;
     }
     RefreshEditorText(button);
 }
 
-void CTablePage::RefreshEditorText(const EditorButton &button)
+void CTablePage::OpenActionsEditor(const EditorButton &button)
 {
-    if (button.rule) {
-        SetDlgItemText(button.indicatorTextId, RuleWord(*button.handle, 0));
+    CString caption;
+    caption.LoadString(button.captionId);
+    if (m_nameControl) {
+        CString name;
+        GetDlgItemText(m_nameControl, name);
+        caption += " ";
+        caption += name;
+    }
+    OpenHostEditor([&] {
+        if (Host().CompEditor)
+            Host().CompEditor(button.handle, caption);
+    });
+}
+
+void CTablePage::OpenLabourEditor(const EditorButton &button)
+{
+    if (button.editor == Editor::LabourBlock) {
+        EditLabourRule(button.element, button.handle, button.kind, button.block);
         return;
     }
-    SetDlgItemText(button.indicatorTextId, ActionIndicator(*button.handle));
-    if (HWND indicator = Control(button.indicatorButtonId))
-        ::InvalidateRect(indicator, nullptr, TRUE);
+    CLabourData *data = button.labourData ? button.labourData() : nullptr;
+    if (!data)
+        return;
+    OrvLabourBlock block = data->MakeBlock(button.context);
+    if (EditLabourRule(button.element, &data->labourRule, button.kind, &block))
+        data->TakeBlock(block);
+}
+
+void CTablePage::RefreshEditorText(const EditorButton &button)
+{
+    switch (button.editor) {
+    case Editor::Rule:
+        SetDlgItemText(button.indicatorTextId, RuleWord(*button.handle, 0));
+        return;
+    case Editor::Actions:
+        SetDlgItemText(button.indicatorTextId, ActionIndicator(*button.handle));
+        if (HWND indicator = Control(button.indicatorButtonId))
+            ::InvalidateRect(indicator, nullptr, TRUE);
+        return;
+    case Editor::LabourBlock:
+    case Editor::LabourData: {
+        CLabourData *data = button.labourData ? button.labourData() : nullptr;
+        const int32_t rule = button.handle ? *button.handle : data ? data->labourRule : -1;
+        SetDlgItemText(button.indicatorTextId, LabourIndicator(rule));
+        if (HWND indicator = Control(button.indicatorTextId))
+            ::InvalidateRect(indicator, nullptr, TRUE);
+        return;
+    }
+    }
+}
+
+void CTablePage::RefreshEditorTexts()
+{
+    for (const EditorButton &button : m_editorButtons)
+        RefreshEditorText(button);
 }
 
 void CTablePage::OnDrawItem(int id, LPDRAWITEMSTRUCT item)
 {
+    if (!DrawIndicator(id, item))
+        Default();
+}
+
+bool CTablePage::DrawIndicator(int id, LPDRAWITEMSTRUCT item)
+{
     for (const EditorButton &button : m_editorButtons) {
-        if (button.rule || button.indicatorButtonId != id)
+        const bool actions = button.editor == Editor::Actions && button.indicatorButtonId == id;
+        const bool labour = (button.editor == Editor::LabourBlock || button.editor == Editor::LabourData) &&
+                            button.indicatorTextId == id;
+        if (!actions && !labour)
             continue;
-        CString text;
-        GetDlgItemText(button.indicatorTextId, text);
         RECT r = item->rcItem;
         ::FillRect(item->hDC, &r, ::GetSysColorBrush(COLOR_BTNFACE));
         ::DrawEdge(item->hDC, &r, (item->itemState & ODS_SELECTED) ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-        if (ActionIndicatorMarked(text)) {
+        CString text;
+        GetDlgItemText(actions ? button.indicatorTextId : id, text);
+        if (actions && ActionIndicatorMarked(text)) {
             // A filled square: actions are defined.
             ::InflateRect(&r, -4, -4);
             ::FillRect(item->hDC, &r, ::GetSysColorBrush(COLOR_BTNTEXT));
+        } else if (labour) {
+            ::SetBkMode(item->hDC, TRANSPARENT);
+            ::SetTextColor(item->hDC, ::GetSysColor(COLOR_BTNTEXT));
+            ::DrawTextA(item->hDC, text, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         }
-        return;
+        return true;
     }
-    Default();
+    return false;
 }
 
 void CTablePage::MapField(int32_t fieldNumber, int controlId) { m_fieldControls.emplace_back(fieldNumber, controlId); }
 
 BOOL CTablePage::OnInitDialog()
 {
+    for (const Binding &binding : m_bindings)
+        if (binding.kind == Kind::Colour)
+            binding.colourButton->SubclassDlgItem(static_cast<UINT>(binding.id), this);
     for (const Binding &binding : m_bindings) {
         if (binding.kind != Kind::Text)
             continue;
@@ -212,6 +353,11 @@ void CTablePage::Load(Binding &binding)
     case Kind::Check:
         ::CheckDlgButton(m_hWnd, binding.id, *binding.value ? BST_CHECKED : BST_UNCHECKED);
         break;
+    case Kind::Colour:
+        binding.unknownValue = IsUnknownColour(*binding.value, binding.colourForm);
+        binding.shownColour = FieldToColour(*binding.value, binding.colourForm);
+        binding.colourButton->SetColour(binding.shownColour);
+        break;
     case Kind::Radio:
     case Kind::ComboIndex: {
         int choice = ChoiceOf(binding, *binding.value);
@@ -247,6 +393,12 @@ void CTablePage::Save(Binding &binding)
     case Kind::Check:
         *binding.value = IsChecked(binding.id) ? 1 : 0;
         break;
+    case Kind::Colour: {
+        const COLORREF colour = binding.colourButton->GetColour();
+        if (!binding.unknownValue || colour != binding.shownColour)
+            *binding.value = ColourToField(colour, binding.colourForm);
+        break;
+    }
     case Kind::Radio:
     case Kind::ComboIndex: {
         const int choice = ShownChoice(binding.id);
@@ -283,8 +435,7 @@ void CTablePage::DoDataExchange(CDataExchange *dx)
     }
     if (!dx->m_bSaveAndValidate) {
         LoadOwnFields();
-        for (const EditorButton &button : m_editorButtons)
-            RefreshEditorText(button);
+        RefreshEditorTexts();
         return;
     }
     SaveOwnFields(dx);
@@ -340,6 +491,8 @@ BOOL CTablePage::OnCommand(WPARAM wParam, LPARAM lParam)
                 return TRUE;
             }
         }
+        if (ChooseColour(LOWORD(wParam)))
+            return TRUE;
     }
     BOOL handled = CPropertyPage::OnCommand(wParam, lParam);
     const UINT code = HIWORD(wParam);
@@ -348,4 +501,17 @@ BOOL CTablePage::OnCommand(WPARAM wParam, LPARAM lParam)
     if (lParam && (code == BN_CLICKED || code == CBN_SELCHANGE))
         ApplyConditions();
     return handled;
+}
+
+bool CTablePage::ChooseColour(int id)
+{
+    for (const Binding &binding : m_bindings) {
+        if (binding.kind != Kind::Colour || binding.id != id)
+            continue;
+        CColourButton &button = *binding.colourButton;
+        if (button.ChooseColour(GetParent()) == 1 && binding.colourForm == ColourField::HostIndex)
+            button.SetColour(HostColourToColour(ColourToHostColour(button.GetColour())));
+        return true;
+    }
+    return false;
 }

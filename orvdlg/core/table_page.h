@@ -9,11 +9,23 @@
 // choice and are written back unchanged unless the modeller picks something else.
 #pragma once
 #include <framework/framework.h>
+#include <orvane/records/labour_block.h>
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <span>
 #include <vector>
+
+class CColourButton;
+class CLabourData;
+
+// How a record keeps a colour that a colour button shows.
+enum class ColourField {
+    HostIndex, // an index into the host's colour table; a chosen colour is snapped to the nearest entry
+    Windows,   // a platform colour value, red in the low byte
+    RedHigh,   // red in bits 16 to 23, green in 8 to 15, blue in 0 to 7
+};
 
 class CTablePage : public CPropertyPage {
     DECLARE_DYNAMIC(CTablePage)
@@ -29,6 +41,7 @@ public:
 
 protected:
     explicit CTablePage(UINT templateId, UINT captionId = 0);
+    ~CTablePage() override;
 
     // ---- what shows what ----
     // A text field of `size` bytes; the control takes at most `limit` characters (size - 1 when -1).
@@ -48,6 +61,10 @@ protected:
     void BindRadio(int firstId, int32_t &field, std::span<const int32_t> values, int otherChoice = -1);
     // The combo box's i-th item stands for values[i] (or for i itself when no values are given).
     void BindComboIndex(int id, int32_t &field, std::span<const int32_t> values = {});
+    // The owner-drawn button `id` becomes a colour button showing `field`; a click opens the colour chooser
+    // (owned by the sheet). A host index outside the table shows as black and is written back unchanged
+    // unless the modeller chooses a colour.
+    void BindColour(int id, int32_t &field, ColourField form);
 
     // ---- what shows when ----
     // The controls show while `condition` holds; hidden, they are disabled too.
@@ -63,6 +80,16 @@ protected:
     void BindActionsButton(int buttonId, int32_t &actions, UINT captionId, int indicatorTextId, int indicatorButtonId);
     // DetailRule(element, kind, index, &rule); the rule's word shows in `wordId`.
     void BindRuleButton(int buttonId, int32_t element, int kind, int index, int32_t &rule, int wordId);
+    // A labour block kept in the record and edited there: DetailLabourRule(element, &block.labourRule, kind,
+    // &block). The indicator button shows "*" while the block holds a rule, " " otherwise.
+    void BindLabourBlockButton(int buttonId, int indicatorId, int32_t element, int kind, OrvLabourBlock &block);
+    // A page's own copy of a labour block, for the row now shown (`current` may give null: nothing to edit).
+    // The host is handed a block made from it with `context` as its context word, and the copy's handle; on
+    // confirmation the copy takes the option and texts back.
+    void BindLabourDataButton(int buttonId, int indicatorId, int32_t element, int kind,
+                              std::function<CLabourData *()> current, int32_t context);
+    // Shows every editor button's text again (after the page moved to another row, say).
+    void RefreshEditorTexts();
 
     // ---- what answers for a rejected field ----
     void MapField(int32_t fieldNumber, int controlId);
@@ -84,21 +111,29 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    enum class Editor { Actions, Rule, LabourBlock, LabourData };
     struct EditorButton {
-        int buttonId;
-        int32_t *handle;
-        bool rule; // else actions
+        Editor editor = Editor::Actions;
+        int buttonId = 0;
+        int32_t *handle = nullptr;
         UINT captionId = 0;
-        int indicatorTextId = 0;
-        int indicatorButtonId = 0;
+        int indicatorTextId = 0;   // actions: the hidden text; rules: the word; labour: the indicator button
+        int indicatorButtonId = 0; // actions: the owner-drawn indicator
         int32_t element = 0;
         int kind = 0;
         int index = 0;
+        OrvLabourBlock *block = nullptr;
+        std::function<CLabourData *()> labourData;
+        int32_t context = 0;
     };
     void OpenEditor(const EditorButton &button);
+    void OpenActionsEditor(const EditorButton &button);
+    void OpenLabourEditor(const EditorButton &button);
     void RefreshEditorText(const EditorButton &button);
+    bool DrawIndicator(int id, LPDRAWITEMSTRUCT item);
+    bool ChooseColour(int id);
 
-    enum class Kind { Text, Check, Radio, ComboIndex };
+    enum class Kind { Text, Check, Radio, ComboIndex, Colour };
     struct Binding {
         Kind kind = Kind::Text;
         int id = 0;
@@ -111,6 +146,9 @@ private:
         int otherChoice = -1;   // where values not in the list show; -1: first choice, kept unchanged
         int shownChoice = -1;   // what the control showed after loading
         bool unknownValue = false; // the record held a value the choices do not know
+        ColourField colourForm = ColourField::HostIndex;
+        CColourButton *colourButton = nullptr;
+        COLORREF shownColour = 0;
     };
     struct Condition {
         std::vector<int> ids;
@@ -130,5 +168,6 @@ private:
     std::vector<Condition> m_conditions;
     std::vector<std::pair<int32_t, int>> m_fieldControls;
     std::vector<EditorButton> m_editorButtons;
+    std::vector<std::unique_ptr<CColourButton>> m_colourButtons;
     int m_nameControl = 0;
 };

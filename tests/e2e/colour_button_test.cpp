@@ -1,11 +1,10 @@
 // The colour button and its data exchange: choosing a colour in the system chooser (owned by the host window,
 // the dialog disabled meanwhile), host colour indexes converted in and out, the button's picture in each of
 // its looks, and the message for a colour exchange with no such control.
+#include "colour_chooser_steps.h"
 #include "fake_host.h"
 #include "png_writer.h"
 #include "testkit.h"
-
-#include <colordlg.h>
 
 #include <gtest/gtest.h>
 
@@ -85,22 +84,6 @@ private:
 };
 
 COLORREF ButtonColour() { return ButtonPicture(GetActiveWindow()).Centre(); }
-
-// Opens the custom part of the chooser (the colour edits live there), types red, green and blue and confirms
-// the chooser, one step each. `look` runs first, inside the chooser.
-void ChooseInChooser(Modeller &m, const char *red, const char *green, const char *blue, int button = IDOK,
-                     std::function<void()> look = {})
-{
-    m.Then([=](Modeller &) {
-        if (look)
-            look();
-        Modeller::Click(COLOR_MIX);
-    });
-    m.Then([=](Modeller &) { Modeller::ClearAndType(COLOR_RED, red); });
-    m.Then([=](Modeller &) { Modeller::ClearAndType(COLOR_GREEN, green); });
-    m.Then([=](Modeller &) { Modeller::ClearAndType(COLOR_BLUE, blue); });
-    m.Then([=](Modeller &) { Modeller::Click(button); });
-}
 
 int ShownValue(int id) { return std::stoi(Modeller::Text(id)); }
 } // namespace

@@ -57,6 +57,8 @@ struct FakeHostCallbacks {
     static int ORVANE_CALL DetailLabourRule(int32_t element, int32_t *rule, int kind, void *block)
     {
         H().m_log.Add("DetailLabourRule", element, rule ? *rule : -999, kind);
+        if (H().labourEditor)
+            return H().labourEditor(element, rule, kind, static_cast<OrvLabourBlock *>(block));
         return H().labourRuleConfirmed;
     }
     static void ORVANE_CALL ProcessOutOfSpace() { H().m_log.Add("ProcessOutOfSpace"); }

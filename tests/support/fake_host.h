@@ -6,12 +6,14 @@
 #include <windows.h>
 
 #include <orvane/orvdlg.h>
+#include <orvane/records/labour_block.h>
 
 #include "call_log.h"
 #include "fake_model.h"
 #include "modeller.h"
 
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -52,6 +54,8 @@ public:
     // Answers the fake callbacks give; tests change them.
     int compExpStatus = 0;
     int labourRuleConfirmed = 1;
+    // When set, plays the host's labour rule editor (after the call is logged) and gives its answer.
+    std::function<int(int32_t element, int32_t *rule, int kind, OrvLabourBlock *block)> labourEditor;
     std::vector<int32_t> selectedObjects;
     int errorFlag = 1, warningFlag = 1;
     // When not 0, the host's editors put this handle into the record (the modeller defined actions or a rule).

@@ -32,10 +32,18 @@
 #define IDC_TESTKIT_TABLE_RULE_WORD 9511
 #define IDS_TESTKIT_ACTIONS_CAPTION 9402
 #define IDD_TESTKIT_DETAIL_PAGE 9011
+#define IDD_TESTKIT_TABLE_EXTRAS_PAGE 9012
+#define IDC_TESTKIT_TABLE_HOST_COLOUR 9512
+#define IDC_TESTKIT_TABLE_RGB_COLOUR 9513
+#define IDC_TESTKIT_TABLE_LABOUR 9514
+#define IDC_TESTKIT_TABLE_LABOUR_MARK 9515
+#define IDC_TESTKIT_TABLE_ROW_LABOUR 9516
+#define IDC_TESTKIT_TABLE_ROW_LABOUR_MARK 9517
 #define IDC_TESTKIT_DETAIL_NAME 9601
 
 #ifndef RC_INVOKED
 #include <orvane/orvdlg.h>
+#include <orvane/records/labour_block.h>
 #include <orvane/records/notes_block.h>
 #include <orvane/records/shift_block.h>
 
@@ -75,6 +83,14 @@ struct TestkitTableRecord {
     int32_t actions;
     int32_t exitRule;
     char extra[9];
+    // The second page ("Extras"): two colours, a labour block edited in place and a row's own labour copy.
+    int32_t hostColour; // a host colour index
+    int32_t rgbColour;  // red in bits 16 to 23
+    OrvLabourBlock labour;
+    int32_t context;    // the context word handed with the row's labour block
+    int32_t rowLabourRule;
+    int32_t rowLabourOption;
+    char rowLabourTexts[3][81];
 };
 
 // The add/remove dialog as a detail page opens it: the page's rows (named by `rowNames`, each ended by "|",
