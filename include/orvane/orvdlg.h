@@ -20,6 +20,7 @@
 #include "orvane/records/alarm.h"
 #include "orvane/records/buffer.h"
 #include "orvane/records/input_field.h"
+#include "orvane/records/machine.h"
 #include "orvane/records/prompt.h"
 
 #ifdef __cplusplus
@@ -175,6 +176,11 @@ ORVANE_EXPORT int ORVANE_CALL PromptDialog(OrvPromptRecord *prompt);
  * record, then the apply, report-state and notes slots were called in that order), 0 otherwise (the cancel
  * slot was called; values written while validating may still stand in the record). */
 ORVANE_EXPORT int ORVANE_CALL BufferDetailDialog(OrvBufferRecord *buffer);
+/* 1 after OK, 0 after Cancel or when memory ran out (a message says so; the finish slot is then not
+ * called). Whatever the end, the cycles are stored into a fresh array that the record points to while its
+ * finish slot runs (with 1 after OK, else 0); then the record gets its own array back. After OK the notes
+ * slot is called before the finish slot. */
+ORVANE_EXPORT int ORVANE_CALL MachineDetailDialog(OrvMachineRecord *machine);
 
 /* Answers of FileExistsDialog. */
 #define ORV_FILE_EXISTS_STOP 338

@@ -12,16 +12,20 @@ int RunDetailExport(const DetailExport &detail)
         sheet.AddPage(detail.reporting);
     if (detail.notes)
         sheet.AddPage(detail.notes);
-    if (sheet.DoModal() != IDOK) {
-        if (detail.cancel)
-            detail.cancel();
+    const int ok = sheet.DoModal() == IDOK ? 1 : 0;
+    if (detail.store && !detail.store())
         return 0;
+    if (ok) {
+        if (detail.apply)
+            detail.apply();
+        if (detail.reporting && detail.reportState)
+            detail.reportState(detail.reporting->StoredValue());
+        if (detail.notes)
+            detail.notes->CallNotesSlot();
+    } else if (detail.cancel) {
+        detail.cancel();
     }
-    if (detail.apply)
-        detail.apply();
-    if (detail.reporting && detail.reportState)
-        detail.reportState(detail.reporting->StoredValue());
-    if (detail.notes)
-        detail.notes->CallNotesSlot();
-    return 1;
+    if (detail.finish)
+        detail.finish(ok);
+    return ok;
 }

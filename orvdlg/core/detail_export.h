@@ -1,6 +1,7 @@
 // The sequence every element detail export follows: the sheet titled "Title - name" with the element's own
-// pages, then the reporting page and the Notes page last; run to the end; on OK the apply slots, the
-// report-state slot and the notes slot in that order, result 1; otherwise the cancel slot, result 0.
+// pages, then the reporting page and the Notes page last; run to the end; whatever the end, the edited
+// lists are stored for the host; on OK the apply slots, the report-state slot and the notes slot in that
+// order, result 1; otherwise the cancel slot, result 0; last the finish slot with the outcome.
 #pragma once
 #include "core/notes_page.h"
 #include "core/record_text.h"
@@ -24,6 +25,11 @@ struct DetailExport {
     // The report-state slot with the state the reporting page stands for.
     std::function<void(int32_t state)> reportState;
     std::function<void()> cancel;
+    // Records whose lists the host reads back (a machine's cycles): stores them after the sheet ended, OK or
+    // not. False (out of memory) ends the export with 0 and calls no slot.
+    std::function<bool()> store;
+    // Records with one closing slot: called last, with 1 after OK and 0 otherwise.
+    std::function<void(int ok)> finish;
 };
 
 // 1 after OK, 0 after Cancel or when the sheet could not be shown.

@@ -1,5 +1,6 @@
 #include "core/labour_data.h"
 
+#include "core/handle_copies.h"
 #include "core/host_callbacks.h"
 #include "core/record_text.h"
 
@@ -23,8 +24,7 @@ CLabourData::CLabourData(int kind, int32_t element) : kind(kind), element(elemen
 
 CLabourData::~CLabourData()
 {
-    if (labourRule != -1 && Host().DeleteRule)
-        Host().DeleteRule(&labourRule, element, 0);
+    DeleteRuleHandle(labourRule, element, 0);
 }
 
 OrvLabourBlock CLabourData::MakeBlock(int32_t context) const

@@ -117,30 +117,62 @@ void CTablePage::EnableWhen(std::span<const int> ids, std::function<bool()> cond
     m_conditions.push_back({{ids.begin(), ids.end()}, std::move(condition), false});
 }
 
+CString CTablePage::TypedName() const
+{
+    CString name;
+    if (m_nameControl)
+        GetDlgItemText(m_nameControl, name);
+    return name;
+}
+
 void CTablePage::BindActionsButton(int buttonId, int32_t &actions, UINT captionId, int indicatorTextId,
                                    int indicatorButtonId)
+{
+    auto caption = [this, captionId] {
+        CString text;
+        text.LoadString(captionId);
+        if (m_nameControl) {
+            text += " ";
+            text += TypedName();
+        }
+        return text;
+    };
+    BindActionsButton(buttonId, [&actions] { return &actions; }, caption, indicatorTextId, indicatorButtonId);
+}
+
+void CTablePage::BindActionsButton(int buttonId, HandleOf actions, std::function<CString()> caption,
+                                   int indicatorTextId, int indicatorButtonId)
 {
     EditorButton button;
     button.editor = Editor::Actions;
     button.buttonId = buttonId;
-    button.handle = &actions;
-    button.captionId = captionId;
-    button.indicatorTextId = indicatorTextId;
-    button.indicatorButtonId = indicatorButtonId;
-    m_editorButtons.push_back(button);
+    button.handle = std::move(actions);
+    button.caption = std::move(caption);
+    button.textId = indicatorTextId;
+    button.markId = indicatorButtonId;
+    m_editorButtons.push_back(std::move(button));
 }
 
 void CTablePage::BindRuleButton(int buttonId, int32_t element, int kind, int index, int32_t &rule, int wordId)
 {
+    RuleButton button;
+    button.element = element;
+    button.kind = kind;
+    button.index = [index] { return index; };
+    button.rule = [&rule] { return &rule; };
+    button.wordId = wordId;
+    BindRuleButton(buttonId, std::move(button));
+}
+
+void CTablePage::BindRuleButton(int buttonId, RuleButton rule)
+{
     EditorButton button;
     button.editor = Editor::Rule;
     button.buttonId = buttonId;
-    button.handle = &rule;
-    button.element = element;
-    button.kind = kind;
-    button.index = index;
-    button.indicatorTextId = wordId;
-    m_editorButtons.push_back(button);
+    button.handle = rule.rule;
+    button.textId = rule.wordId;
+    button.rule = std::move(rule);
+    m_editorButtons.push_back(std::move(button));
 }
 
 void CTablePage::BindLabourBlockButton(int buttonId, int indicatorId, int32_t element, int kind, OrvLabourBlock &block)
@@ -148,12 +180,12 @@ void CTablePage::BindLabourBlockButton(int buttonId, int indicatorId, int32_t el
     EditorButton button;
     button.editor = Editor::LabourBlock;
     button.buttonId = buttonId;
-    button.handle = &block.labourRule;
+    button.handle = [&block] { return &block.labourRule; };
     button.block = &block;
-    button.element = element;
-    button.kind = kind;
-    button.indicatorTextId = indicatorId;
-    m_editorButtons.push_back(button);
+    button.rule.element = element;
+    button.rule.kind = kind;
+    button.textId = indicatorId;
+    m_editorButtons.push_back(std::move(button));
 }
 
 void CTablePage::BindLabourDataButton(int buttonId, int indicatorId, int32_t element, int kind,
@@ -162,84 +194,76 @@ void CTablePage::BindLabourDataButton(int buttonId, int indicatorId, int32_t ele
     EditorButton button;
     button.editor = Editor::LabourData;
     button.buttonId = buttonId;
-    button.element = element;
-    button.kind = kind;
-    button.indicatorTextId = indicatorId;
-    button.labourData = std::move(current);
+    button.labourData = current;
+    button.handle = [current] {
+        CLabourData *data = current ? current() : nullptr;
+        return data ? &data->labourRule : nullptr;
+    };
+    button.rule.element = element;
+    button.rule.kind = kind;
+    button.textId = indicatorId;
     button.context = context;
-    m_editorButtons.push_back(button);
+    m_editorButtons.push_back(std::move(button));
 }
 
 void CTablePage::OpenEditor(const EditorButton &button)
 {
+    int32_t *handle = button.handle();
+    if (!handle)
+        return;
     switch (button.editor) {
-    case Editor::Actions:
-        OpenActionsEditor(button);
-        break;
-    case Editor::Rule:
+    case Editor::Actions: {
+        const CString caption = button.caption ? button.caption() : CString();
         OpenHostEditor([&] {
-            if (Host().DetailRule)
-                Host().DetailRule(button.element, button.kind, button.index, button.handle);
+            if (Host().CompEditor)
+                Host().CompEditor(handle, caption);
         });
         break;
-    case Editor::LabourBlock:
-    case Editor::LabourData:
-        OpenLabourEditor(button);
+    }
+    case Editor::Rule: {
+        const RuleButton &rule = button.rule;
+        const int index = rule.index ? rule.index() : 0;
+        OpenHostEditor([&] {
+            if (Host().DetailRule)
+                Host().DetailRule(rule.element, rule.kind, index, handle);
+        });
+        if (rule.afterEdit)
+            rule.afterEdit();
         break;
+    }
+    case Editor::LabourBlock:
+        EditLabourRule(button.rule.element, handle, button.rule.kind, button.block);
+        break;
+    case Editor::LabourData: {
+        CLabourData *data = button.labourData();
+        OrvLabourBlock block = data->MakeBlock(button.context);
+        if (EditLabourRule(button.rule.element, handle, button.rule.kind, &block))
+            data->TakeBlock(block);
+        break;
+    }
     }
     RefreshEditorText(button);
 }
 
-void CTablePage::OpenActionsEditor(const EditorButton &button)
-{
-    CString caption;
-    caption.LoadString(button.captionId);
-    if (m_nameControl) {
-        CString name;
-        GetDlgItemText(m_nameControl, name);
-        caption += " ";
-        caption += name;
-    }
-    OpenHostEditor([&] {
-        if (Host().CompEditor)
-            Host().CompEditor(button.handle, caption);
-    });
-}
-
-void CTablePage::OpenLabourEditor(const EditorButton &button)
-{
-    if (button.editor == Editor::LabourBlock) {
-        EditLabourRule(button.element, button.handle, button.kind, button.block);
-        return;
-    }
-    CLabourData *data = button.labourData ? button.labourData() : nullptr;
-    if (!data)
-        return;
-    OrvLabourBlock block = data->MakeBlock(button.context);
-    if (EditLabourRule(button.element, &data->labourRule, button.kind, &block))
-        data->TakeBlock(block);
-}
-
 void CTablePage::RefreshEditorText(const EditorButton &button)
 {
+    const int32_t *handle = button.handle();
+    const int32_t value = handle ? *handle : -1;
     switch (button.editor) {
     case Editor::Rule:
-        SetDlgItemText(button.indicatorTextId, RuleWord(*button.handle, 0));
+        SetDlgItemText(button.textId, RuleWord(value, button.rule.wordFlag));
         return;
     case Editor::Actions:
-        SetDlgItemText(button.indicatorTextId, ActionIndicator(*button.handle));
-        if (HWND indicator = Control(button.indicatorButtonId))
+        SetDlgItemText(button.textId, ActionIndicator(value));
+        if (HWND indicator = Control(button.markId))
             ::InvalidateRect(indicator, nullptr, TRUE);
         return;
     case Editor::LabourBlock:
-    case Editor::LabourData: {
-        CLabourData *data = button.labourData ? button.labourData() : nullptr;
-        const int32_t rule = button.handle ? *button.handle : data ? data->labourRule : -1;
-        SetDlgItemText(button.indicatorTextId, LabourIndicator(rule));
-        if (HWND indicator = Control(button.indicatorTextId))
+    case Editor::LabourData:
+        SetDlgItemText(button.textId, LabourIndicator(value));
+        if (HWND indicator = Control(button.textId))
             ::InvalidateRect(indicator, nullptr, TRUE);
         return;
-    }
     }
 }
 
@@ -258,16 +282,16 @@ void CTablePage::OnDrawItem(int id, LPDRAWITEMSTRUCT item)
 bool CTablePage::DrawIndicator(int id, LPDRAWITEMSTRUCT item)
 {
     for (const EditorButton &button : m_editorButtons) {
-        const bool actions = button.editor == Editor::Actions && button.indicatorButtonId == id;
+        const bool actions = button.editor == Editor::Actions && button.markId == id;
         const bool labour = (button.editor == Editor::LabourBlock || button.editor == Editor::LabourData) &&
-                            button.indicatorTextId == id;
+                            button.textId == id;
         if (!actions && !labour)
             continue;
         RECT r = item->rcItem;
         ::FillRect(item->hDC, &r, ::GetSysColorBrush(COLOR_BTNFACE));
         ::DrawEdge(item->hDC, &r, (item->itemState & ODS_SELECTED) ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
         CString text;
-        GetDlgItemText(actions ? button.indicatorTextId : id, text);
+        GetDlgItemText(actions ? button.textId : id, text);
         if (actions && ActionIndicatorMarked(text)) {
             // A filled square: actions are defined.
             ::InflateRect(&r, -4, -4);
@@ -457,6 +481,10 @@ void CTablePage::DoDataExchange(CDataExchange *dx)
         dx->Fail();
     }
     // A field number with no control of this page: the host spoke of another page's field.
+    if (m_unmappedFieldsKeepPage) {
+        dx->m_hWndLastControl = nullptr;
+        dx->Fail();
+    }
 }
 
 void CTablePage::ApplyConditions()

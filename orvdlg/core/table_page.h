@@ -73,13 +73,30 @@ protected:
     void EnableWhen(std::span<const int> ids, std::function<bool()> condition);
 
     // ---- buttons that open host editors (see core/host_editor.h) ----
+    // Where a page edits rows, the handle a button edits is the current row's: the page gives a function
+    // (which may give null: nothing to edit) and calls RefreshEditorTexts() when it shows another row.
+    using HandleOf = std::function<int32_t *()>;
     // The modeller's name for the element as currently typed, for the editors' captions.
     void SetNameControl(int id) { m_nameControl = id; }
+    CString TypedName() const;
     // CompEditor(&actions, caption string + " " + name); the host's indicator text is kept in the hidden
     // static `indicatorTextId` and the owner-drawn `indicatorButtonId` shows marked when it holds "*".
     void BindActionsButton(int buttonId, int32_t &actions, UINT captionId, int indicatorTextId, int indicatorButtonId);
-    // DetailRule(element, kind, index, &rule); the rule's word shows in `wordId`.
+    // The same with a caption the page makes.
+    void BindActionsButton(int buttonId, HandleOf actions, std::function<CString()> caption, int indicatorTextId,
+                           int indicatorButtonId);
+    // DetailRule(element, kind, index, &rule); the rule's word (GetRuleWord with flag 0) shows in `wordId`.
     void BindRuleButton(int buttonId, int32_t element, int kind, int index, int32_t &rule, int wordId);
+    struct RuleButton {
+        int32_t element = 0;
+        int kind = 0;
+        std::function<int()> index;
+        HandleOf rule;
+        int wordId = 0;
+        int wordFlag = 0;
+        std::function<void()> afterEdit; // after the editor, before the word is shown again
+    };
+    void BindRuleButton(int buttonId, RuleButton button);
     // A labour block kept in the record and edited there: DetailLabourRule(element, &block.labourRule, kind,
     // &block). The indicator button shows "*" while the block holds a rule, " " otherwise.
     void BindLabourBlockButton(int buttonId, int indicatorId, int32_t element, int kind, OrvLabourBlock &block);
@@ -93,6 +110,9 @@ protected:
 
     // ---- what answers for a rejected field ----
     void MapField(int32_t fieldNumber, int controlId);
+    // A rejection naming no field of this page keeps the page too (without moving the focus); by default it
+    // speaks of another page's field and this page lets the modeller go.
+    void KeepPageOnUnmappedFields() { m_unmappedFieldsKeepPage = true; }
     // A page's own fields beyond the bindings: loaded after them, written after them and before the host
     // is asked.
     virtual void LoadOwnFields() {}
@@ -115,13 +135,11 @@ private:
     struct EditorButton {
         Editor editor = Editor::Actions;
         int buttonId = 0;
-        int32_t *handle = nullptr;
-        UINT captionId = 0;
-        int indicatorTextId = 0;   // actions: the hidden text; rules: the word; labour: the indicator button
-        int indicatorButtonId = 0; // actions: the owner-drawn indicator
-        int32_t element = 0;
-        int kind = 0;
-        int index = 0;
+        HandleOf handle;
+        std::function<CString()> caption; // actions
+        int textId = 0; // actions: the hidden text; rules: the word; labour: the indicator button
+        int markId = 0; // actions: the owner-drawn indicator
+        RuleButton rule;
         OrvLabourBlock *block = nullptr;
         std::function<CLabourData *()> labourData;
         int32_t context = 0;
@@ -170,4 +188,5 @@ private:
     std::vector<EditorButton> m_editorButtons;
     std::vector<std::unique_ptr<CColourButton>> m_colourButtons;
     int m_nameControl = 0;
+    bool m_unmappedFieldsKeepPage = false;
 };

@@ -23,3 +23,4 @@
 #include "shared_pages_ids.h"
 #include "add_remove_ids.h"
 #include "buffer_ids.h"
+#include "machine_ids.h"

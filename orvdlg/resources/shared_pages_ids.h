@@ -25,3 +25,7 @@
 #define IDC_SHIFT_END_GROUP 1051
 #define IDC_SHIFT_CONTINUE 1069
 #define IDC_SHIFT_STOP 1070
+
+// The answers list pages show in their summaries.
+#define IDS_YES 175
+#define IDS_NO 176

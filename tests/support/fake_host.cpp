@@ -107,12 +107,16 @@ struct FakeHostCallbacks {
     static int ORVANE_CALL ReplicateRule(int32_t element, int kind, int32_t source, int32_t *destination)
     {
         H().m_log.Add("ReplicateRule", element, kind, source);
+        if (!H().CopySucceeds())
+            return 0;
         *destination = source + 1000;
         return 1;
     }
     static int ORVANE_CALL CopyExpression(int32_t source, int32_t *destination)
     {
         H().m_log.Add("CopyExpression", source);
+        if (!H().CopySucceeds())
+            return 0;
         *destination = source + 1000;
         return 1;
     }
@@ -120,6 +124,8 @@ struct FakeHostCallbacks {
                                           int kind)
     {
         H().m_log.Add("CopyLabourRule", source, element, other, kind);
+        if (!H().CopySucceeds())
+            return 0;
         *destination = source + 1000;
         return 1;
     }

@@ -61,11 +61,15 @@ public:
     // When not 0, the host's editors put this handle into the record (the modeller defined actions or a rule).
     int32_t compEditorAssigns = 0;
     int32_t detailRuleAssigns = 0;
+    // The number of handle copies (rules, expressions, labour rules) that succeed before one fails; -1: all
+    // succeed. A copy of handle h is h + 1000.
+    int copiesBeforeFailure = -1;
 
 private:
     friend struct FakeHostCallbacks;
     void Bind(const FakeHostOptions &options);
     void RunIdle();
+    bool CopySucceeds() { return copiesBeforeFailure < 0 || copiesBeforeFailure-- > 0; }
     static LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
     HMODULE m_library = nullptr;
