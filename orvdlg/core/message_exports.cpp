@@ -6,6 +6,7 @@
 #include "core/message_dialog.h"
 #include "core/prompt_dialog.h"
 #include "core/record_text.h"
+#include "core/resource_text.h"
 #include "resource.h"
 
 #include <orvane/orvdlg.h>
@@ -14,13 +15,6 @@ namespace {
 constexpr int kYesNoCancelEscape = 3; // Cancel
 // A message never answers with a button it does not show: 3 stands for the last one shown.
 constexpr int kLastButtonShown = 3;
-
-CString LoadText(UINT id)
-{
-    CString text;
-    text.LoadString(id);
-    return text;
-}
 
 // Runs `show` with the host's argument through the export guard. A null argument, or a failure, answers
 // `fallback` (for a message, what closing it without a button answers).
@@ -45,7 +39,7 @@ struct CtrlCButtons {
 
 void ShowMemoryMessage()
 {
-    CMessageDialog::Show(LoadText(IDS_OUT_OF_MEMORY), IDS_OK_BUTTON, 1, IconKind::Exclamation, 1);
+    CMessageDialog::Show(ResourceText(IDS_OUT_OF_MEMORY), IDS_OK_BUTTON, 1, IconKind::Exclamation, 1);
 }
 
 extern "C" ORVANE_EXPORT int ORVANE_CALL AlarmDialog(OrvAlarmRecord *alarm)
@@ -77,7 +71,7 @@ extern "C" ORVANE_EXPORT int ORVANE_CALL NoLayersMessage(void)
 {
     return GuardExport(
         [] {
-            return CMessageDialog::Show(LoadText(IDS_NO_LAYERS), IDS_YES_NO_CANCEL_BUTTONS, 1, IconKind::Question,
+            return CMessageDialog::Show(ResourceText(IDS_NO_LAYERS), IDS_YES_NO_CANCEL_BUTTONS, 1, IconKind::Question,
                                         kYesNoCancelEscape);
         },
         kYesNoCancelEscape);
