@@ -21,6 +21,10 @@ public:
     OrvLabourBlock MakeBlock(int32_t context) const;
     // The modeller confirmed the editor: the option and the texts come from the block (bounded reads).
     void TakeBlock(const OrvLabourBlock &block);
+    // The option and the texts of another copy (not its handle).
+    void TakeValues(const CLabourData &other);
+    // Writes the option and the texts into a record's block (not the handle).
+    void WriteValues(OrvLabourBlock &block) const;
 
     int kind;
     int32_t element;

@@ -308,6 +308,33 @@ bool CTablePage::DrawIndicator(int id, LPDRAWITEMSTRUCT item)
 
 void CTablePage::MapField(int32_t fieldNumber, int controlId) { m_fieldControls.emplace_back(fieldNumber, controlId); }
 
+int CTablePage::ControlOfField(int32_t fieldNumber) const
+{
+    for (auto [number, id] : m_fieldControls)
+        if (number == fieldNumber)
+            return id;
+    return 0;
+}
+
+namespace {
+bool IsEdit(HWND control)
+{
+    char className[16] = "";
+    ::GetClassNameA(control, className, sizeof className);
+    return lstrcmpiA(className, "Edit") == 0;
+}
+} // namespace
+
+void CTablePage::FocusField(int32_t fieldNumber)
+{
+    HWND control = Control(ControlOfField(fieldNumber));
+    if (!control)
+        return;
+    ::SetFocus(control);
+    if (IsEdit(control))
+        ::SendMessageA(control, EM_SETSEL, 0, -1);
+}
+
 BOOL CTablePage::OnInitDialog()
 {
     for (const Binding &binding : m_bindings)
@@ -468,13 +495,8 @@ void CTablePage::DoDataExchange(CDataExchange *dx)
         OnRecordAccepted();
         return;
     }
-    for (auto [number, id] : m_fieldControls) {
-        if (number != field)
-            continue;
-        HWND control = Control(id);
-        char className[16] = "";
-        ::GetClassNameA(control, className, sizeof className);
-        if (lstrcmpiA(className, "Edit") == 0)
+    if (const int id = ControlOfField(field)) {
+        if (IsEdit(Control(id)))
             dx->PrepareEditCtrl(id);
         else
             dx->PrepareCtrl(id);

@@ -110,6 +110,10 @@ protected:
 
     // ---- what answers for a rejected field ----
     void MapField(int32_t fieldNumber, int controlId);
+    // The control that answers for a field number, 0 for none.
+    int ControlOfField(int32_t fieldNumber) const;
+    // Puts the focus into the control of a rejected field, an edit's whole text selected.
+    void FocusField(int32_t fieldNumber);
     // A rejection naming no field of this page keeps the page too (without moving the focus); by default it
     // speaks of another page's field and this page lets the modeller go.
     void KeepPageOnUnmappedFields() { m_unmappedFieldsKeepPage = true; }

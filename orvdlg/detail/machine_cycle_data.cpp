@@ -2,6 +2,7 @@
 
 #include "core/detail_element.h"
 #include "core/handle_copies.h"
+#include "core/host_message.h"
 #include "core/record_text.h"
 
 #include <new>
@@ -9,9 +10,9 @@
 IMPLEMENT_DYNCREATE(CMachineCycleData, CAddRemoveObject)
 
 CMachineCycleData::CMachineCycleData()
-    : m_element(DetailElement()), m_inputQuantity("0"), m_finishQuantity("1"), m_labour(kLabourKind, DetailElement())
+    : m_element(DetailElement()), m_inputQuantity("0"), m_cycleTime(HostEmptyText()), m_finishQuantity("1"),
+      m_labour(kLabourKind, DetailElement())
 {
-    m_cycleTime = m_labour.texts[0]; // the host's message 65, as for the labour texts
 }
 
 CMachineCycleData::~CMachineCycleData()
@@ -44,9 +45,7 @@ std::unique_ptr<CMachineCycleData> CMachineCycleData::CopyOf(const CMachineCycle
     copy->m_inputQuantity = source.m_inputQuantity;
     copy->m_cycleTime = source.m_cycleTime;
     copy->m_finishQuantity = source.m_finishQuantity;
-    copy->m_labour.option = source.m_labour.option;
-    for (int i = 0; i < 3; ++i)
-        copy->m_labour.texts[i] = source.m_labour.texts[i];
+    copy->m_labour.TakeValues(source.m_labour);
     // Each row owns its labour rule too: two rows holding one handle would give it back twice.
     if (!CopyHandles(source.m_element, source.m_inputRule, source.m_startActions, source.m_finishActions,
                      source.m_labour.labourRule, copy->m_inputRule, copy->m_startActions, copy->m_finishActions,
@@ -79,9 +78,7 @@ bool CMachineCycleData::StoreInto(OrvMachineCycle &cycle) const
     WriteRecordText(cycle.inputQuantity, m_inputQuantity);
     WriteRecordText(cycle.cycleTime, m_cycleTime);
     WriteRecordText(cycle.finishQuantity, m_finishQuantity);
-    cycle.labour.option = m_labour.option;
-    for (int i = 0; i < 3; ++i)
-        WriteRecordText(cycle.labour.texts[i], m_labour.texts[i]);
+    m_labour.WriteValues(cycle.labour);
     return CopyHandles(m_element, m_inputRule, m_startActions, m_finishActions, m_labour.labourRule, cycle.inputRule,
                        cycle.startActions, cycle.finishActions, cycle.labour.labourRule);
 }

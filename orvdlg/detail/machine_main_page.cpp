@@ -6,8 +6,6 @@
 #include "core/host_editor.h"
 #include "core/record_text.h"
 #include "core/resource_text.h"
-#include "core/summary_dialog.h"
-#include "core/summary_dialog_result.h"
 #include "detail/input_amount.h"
 #include "detail/machine_type_look.h"
 
@@ -15,7 +13,7 @@
 
 #include <cstring>
 
-IMPLEMENT_DYNAMIC(CMachineMainPage, CTablePage)
+IMPLEMENT_DYNAMIC(CMachineMainPage, CRowListPage)
 
 namespace {
 constexpr int kNameLimit = 8;
@@ -24,6 +22,7 @@ constexpr int kCycleSummaryKind = 2;
 constexpr int kMinimumCycles = 1;
 constexpr int kMaximumCycles = 500;
 constexpr int kLabourRuleKind = 6;
+constexpr int32_t kNoCycleField = -2; // a rejection that names none of the cycle's fields
 
 constexpr int kCycleControls[] = {IDC_MACHINE_CYCLE_NO_LABEL, IDC_MACHINE_CYCLE_NUMBER, IDC_MACHINE_CYCLE_NAME_LABEL,
                                   IDC_MACHINE_CYCLE_NAME, IDC_MACHINE_ADD_REMOVE, IDC_MACHINE_SUMMARIZE};
@@ -32,10 +31,25 @@ constexpr int kOwnTextLimits[][2] = {{IDC_MACHINE_INPUT1, kTextLimit},    {IDC_M
                                      {IDC_MACHINE_FINISH_QUANTITY, kTextLimit}, {IDC_MACHINE_OUTPUT2, kTextLimit}};
 
 CString FixedTextOf(const FixedText &fixed) { return fixed.stringId ? ResourceText(fixed.stringId) : CString(fixed.literal); }
+
+RowListSettings CycleListSettings(OrvMachineRecord &record)
+{
+    RowListSettings settings;
+    settings.comboId = IDC_MACHINE_CYCLE_NAME;
+    settings.addRemoveId = IDC_MACHINE_ADD_REMOVE;
+    settings.summarizeId = IDC_MACHINE_SUMMARIZE;
+    settings.variant = AddRemoveVariant::Cycles;
+    settings.minimumCount = kMinimumCycles;
+    settings.maximumCount = kMaximumCycles;
+    settings.descriptionLimit = CMachineCycleData::kDescriptionLimit;
+    settings.summaryKind = kCycleSummaryKind;
+    settings.editedFlag = &record.cyclesEdited;
+    return settings;
+}
 } // namespace
 
 CMachineMainPage::CMachineMainPage(OrvMachineRecord &record, int32_t &multipleStation)
-    : CTablePage(IDD_MACHINE_GENERAL), m_record(record), m_multipleStation(multipleStation),
+    : CRowListPage(IDD_MACHINE_GENERAL, CycleListSettings(record)), m_record(record), m_multipleStation(multipleStation),
       m_machineName(ReadRecordText(record.name))
 {
     BindCheckedText(IDC_MACHINE_NAME, record.name, kNameLimit);
@@ -48,7 +62,7 @@ CMachineMainPage::CMachineMainPage(OrvMachineRecord &record, int32_t &multipleSt
     RuleButton from;
     from.element = element;
     from.kind = 1;
-    from.index = [this] { return MultipleCycle() ? m_current : -1; };
+    from.index = [this] { return MultipleCycle() ? CurrentRow() : -1; };
     from.rule = [this] { return &Current().m_inputRule; };
     from.wordId = IDC_MACHINE_PULL;
     from.wordFlag = 1;
@@ -89,9 +103,7 @@ CString CMachineMainPage::Text(int id) const
 
 BOOL CMachineMainPage::OnInitDialog()
 {
-    m_cycleCombo.SubclassDlgItem(IDC_MACHINE_CYCLE_NAME, this);
     m_partTypeCombo.SubclassDlgItem(IDC_MACHINE_PART_TYPE, this);
-    m_cycleCombo.LimitText(CMachineCycleData::kDescriptionLimit);
     m_partTypeCombo.LimitText(kTextLimit);
     for (const auto &[id, limit] : kOwnTextLimits)
         SendDlgItemMessage(id, EM_LIMITTEXT, static_cast<WPARAM>(limit), 0);
@@ -101,29 +113,22 @@ BOOL CMachineMainPage::OnInitDialog()
     ElementListRequest parts;
     parts.types = kPartTypes;
     FillElementList(m_partTypeCombo.m_hWnd, parts);
-    return CTablePage::OnInitDialog();
+    return CRowListPage::OnInitDialog();
 }
 
 void CMachineMainPage::LoadOwnFields()
 {
-    FillCycleCombo();
-    ShowCycle(m_current);
+    CRowListPage::LoadOwnFields();
     ShowType(ShownChoice(IDC_MACHINE_TYPE));
 }
 
-void CMachineMainPage::FillCycleCombo()
-{
-    m_cycleCombo.ResetContent();
-    for (int i = 0; i < m_cycles.Count(); ++i)
-        m_cycleCombo.AddString(m_cycles.At(i).GetName());
-    m_cycleCombo.SetCurSel(m_current);
-}
+std::unique_ptr<CAddRemoveObject> CMachineMainPage::NewRow() const { return std::make_unique<CMachineCycleData>(); }
 
 void CMachineMainPage::ShowType(int32_t type)
 {
     const int32_t old = m_shownType;
     if (old == OrvMachineMultipleCycle && type != OrvMachineMultipleCycle)
-        ShowCycle(0);
+        ShowRowAt(0);
     const bool fromFixedFinish = old == OrvMachineBatch || old == OrvMachineMultipleStation;
     if (fromFixedFinish && (type == OrvMachineProduction || type == OrvMachineGeneral || type == OrvMachineMultipleCycle))
         SetDlgItemText(IDC_MACHINE_FINISH_QUANTITY, "1");
@@ -170,27 +175,30 @@ void CMachineMainPage::ShowType(int32_t type)
 
     m_shownType = type;
     if (type == OrvMachineMultipleCycle && old != OrvMachineMultipleCycle)
-        ShowCycle(m_current);
+        ShowRowAt(CurrentRow());
     ShowOutputSide();
     m_multipleStation = type == OrvMachineMultipleStation ? 1 : 0;
     ShowCycleNumber();
 }
 
-void CMachineMainPage::ShowCycle(int index)
+void CMachineMainPage::ShowRow()
 {
-    m_current = index >= 0 && index < m_cycles.Count() ? index : 0;
     const CMachineCycleData &cycle = Current();
     m_showingCycle = true;
     SetDlgItemText(IDC_MACHINE_INPUT1, cycle.m_inputQuantity);
     SetDlgItemText(IDC_MACHINE_CYCLE_TIME, cycle.m_cycleTime);
     SetDlgItemText(IDC_MACHINE_FINISH_QUANTITY, cycle.m_finishQuantity);
     m_showingCycle = false;
-    m_cycleCombo.SetCurSel(m_current);
-    RefreshEditorTexts();
-    ShowInputRuleAvailability();
 }
 
-void CMachineMainPage::KeepShownCycle()
+void CMachineMainPage::OnRowShown()
+{
+    ShowInputRuleAvailability();
+    ShowOutputSide();
+    ShowCycleNumber();
+}
+
+void CMachineMainPage::KeepShownRow()
 {
     CMachineCycleData &cycle = Current();
     cycle.m_inputQuantity = Text(IDC_MACHINE_INPUT1);
@@ -198,16 +206,29 @@ void CMachineMainPage::KeepShownCycle()
     cycle.m_finishQuantity = Text(IDC_MACHINE_FINISH_QUANTITY);
 }
 
+int32_t CMachineMainPage::CheckShownRow()
+{
+    // The host checks the shown fields as a cycle of their own.
+    OrvMachineCycle image{};
+    image.inputRule = image.startActions = image.finishActions = image.labour.labourRule = -1;
+    WriteRecordText(image.inputQuantity, Text(IDC_MACHINE_INPUT1));
+    WriteRecordText(image.cycleTime, Text(IDC_MACHINE_CYCLE_TIME));
+    WriteRecordText(image.finishQuantity, Text(IDC_MACHINE_FINISH_QUANTITY));
+    const int32_t wrong = m_record.validateCycle ? m_record.validateCycle(&image) : -1;
+    // Only the three cycle fields name a control here; any other answer keeps the cycle without moving.
+    return wrong == -1 || wrong == 3 || wrong == 5 || wrong == 7 ? wrong : kNoCycleField;
+}
+
 void CMachineMainPage::ShowCycleNumber()
 {
     CString number;
-    number.Format("%d", m_current + 1);
+    number.Format("%d", CurrentRow() + 1);
     SetDlgItemText(IDC_MACHINE_CYCLE_NUMBER, number);
 }
 
 void CMachineMainPage::ShowOutputSide()
 {
-    const bool last = !MultipleCycle() || m_current == m_cycles.Count() - 1;
+    const bool last = !MultipleCycle() || CurrentRow() == m_cycles.Count() - 1;
     auto show = [this](int id, bool shown) { ::ShowWindow(::GetDlgItem(m_hWnd, id), shown ? SW_SHOW : SW_HIDE); };
     show(IDC_MACHINE_OUTPUT_GROUP, last);
     show(IDC_MACHINE_FINISH_GROUP, !last);
@@ -219,7 +240,7 @@ void CMachineMainPage::ShowOutputSide()
 
 void CMachineMainPage::ShowInputRuleAvailability()
 {
-    const bool available = m_current == 0 || NamesPositiveAmount(Text(IDC_MACHINE_INPUT1));
+    const bool available = CurrentRow() == 0 || NamesPositiveAmount(Text(IDC_MACHINE_INPUT1));
     for (int id : {IDC_MACHINE_FROM, IDC_MACHINE_PULL})
         ::EnableWindow(::GetDlgItem(m_hWnd, id), available);
     SetDlgItemText(IDC_MACHINE_PULL, RuleWord(Current().m_inputRule, 1));
@@ -230,7 +251,7 @@ CString CMachineMainPage::ActionsCaption(UINT patternId) const
     CString number(" ");
     if (MultipleCycle()) {
         CString cycle;
-        cycle.Format("%d", m_current + 1);
+        cycle.Format("%d", CurrentRow() + 1);
         number = FormatText(ResourceText(IDS_MACHINE_CYCLE_NUMBER), {cycle});
     }
     return FormatText(ResourceText(patternId), {number, m_machineName});
@@ -240,107 +261,16 @@ void CMachineMainPage::OnChoiceChanged(int id)
 {
     if (id == IDC_MACHINE_TYPE)
         ShowType(ShownChoice(IDC_MACHINE_TYPE));
-    else if (id == IDC_MACHINE_CYCLE_NAME)
-        ChooseCycle();
-}
-
-void CMachineMainPage::ChooseCycle()
-{
-    const int chosen = m_cycleCombo.GetCurSel();
-    if (chosen < 0 || chosen >= m_cycles.Count())
-        return;
-    KeepShownCycle();
-    // The host checks the shown fields as a cycle of their own before the page moves on.
-    OrvMachineCycle image{};
-    image.inputRule = image.startActions = image.finishActions = image.labour.labourRule = -1;
-    WriteRecordText(image.inputQuantity, Text(IDC_MACHINE_INPUT1));
-    WriteRecordText(image.cycleTime, Text(IDC_MACHINE_CYCLE_TIME));
-    WriteRecordText(image.finishQuantity, Text(IDC_MACHINE_FINISH_QUANTITY));
-    const int32_t wrong = m_record.validateCycle ? m_record.validateCycle(&image) : -1;
-    if (wrong == -1) {
-        ShowCycle(chosen);
-        ShowOutputSide();
-        ShowCycleNumber();
-        return;
-    }
-    const int wrongControl = wrong == 3 ? IDC_MACHINE_INPUT1 : wrong == 5 ? IDC_MACHINE_CYCLE_TIME
-                           : wrong == 7 ? IDC_MACHINE_FINISH_QUANTITY : 0;
-    if (wrongControl) {
-        HWND control = ::GetDlgItem(m_hWnd, wrongControl);
-        ::SetFocus(control);
-        ::SendMessageA(control, EM_SETSEL, 0, -1);
-    }
-    m_cycleCombo.SetCurSel(m_current);
-}
-
-void CMachineMainPage::RenameCycle()
-{
-    const CString name = Text(IDC_MACHINE_CYCLE_NAME);
-    DWORD selection = static_cast<DWORD>(m_cycleCombo.SendMessage(CB_GETEDITSEL, 0, 0));
-    m_cycleCombo.InsertString(m_current, name);
-    m_cycleCombo.DeleteString(static_cast<UINT>(m_current + 1));
-    Current().SetName(name);
-    // The list changed under the field: the modeller keeps typing where he was.
-    m_cycleCombo.SetWindowText(name);
-    m_cycleCombo.SendMessage(CB_SETEDITSEL, 0, MAKELPARAM(LOWORD(selection), HIWORD(selection)));
-    ShowInputRuleAvailability();
-}
-
-void CMachineMainPage::AddOrRemoveCycles()
-{
-    KeepShownCycle();
-    AddRemoveRows copies;
-    if (!m_cycles.WorkingCopies(copies)) {
-        ShowMemoryMessage();
-        return;
-    }
-    CMachineCycleData prototype;
-    CAddRemoveDialog dialog(AddRemoveVariant::Cycles, this);
-    dialog.m_rows = std::move(copies);
-    dialog.m_prototype = &prototype;
-    dialog.m_descriptionLimit = CMachineCycleData::kDescriptionLimit;
-    dialog.m_minimumCount = kMinimumCycles;
-    dialog.m_maximumCount = kMaximumCycles;
-    dialog.m_selectedIndex = m_current;
-    if (dialog.DoModal() != IDOK || dialog.m_rows.empty())
-        return;
-    m_record.cyclesEdited = 1;
-    m_cycles.Replace(std::move(dialog.m_rows));
-    const int selected = dialog.m_selectedIndex >= 0 && dialog.m_selectedIndex < m_cycles.Count() ? dialog.m_selectedIndex : 0;
-    FillCycleCombo();
-    ShowCycle(selected);
-    ShowCycleNumber();
-    ShowOutputSide();
-}
-
-void CMachineMainPage::SummarizeCycles()
-{
-    KeepShownCycle();
-    const CString rows = GuardExport([this] { return m_cycles.SummaryRows(); }, CString());
-    const int chosen = RunSummaryDialog(kCycleSummaryKind, rows, m_current);
-    ShowCycle(SummaryRowOrCurrent(chosen, m_cycles.Count(), m_current));
-    FillCycleCombo();
-    ShowCycleNumber();
-    ShowOutputSide();
+    else
+        CRowListPage::OnChoiceChanged(id);
 }
 
 BOOL CMachineMainPage::OnCommand(WPARAM wParam, LPARAM lParam)
 {
-    const int id = LOWORD(wParam);
-    const UINT code = HIWORD(wParam);
-    if (lParam && code == BN_CLICKED && id == IDC_MACHINE_ADD_REMOVE) {
-        AddOrRemoveCycles();
-        return TRUE;
-    }
-    if (lParam && code == BN_CLICKED && id == IDC_MACHINE_SUMMARIZE) {
-        SummarizeCycles();
-        return TRUE;
-    }
-    if (lParam && code == CBN_EDITCHANGE && id == IDC_MACHINE_CYCLE_NAME)
-        RenameCycle();
-    if (lParam && code == EN_CHANGE && id == IDC_MACHINE_INPUT1 && MultipleCycle() && !m_showingCycle)
+    if (lParam && HIWORD(wParam) == EN_CHANGE && LOWORD(wParam) == IDC_MACHINE_INPUT1 && MultipleCycle() &&
+        !m_showingCycle)
         ShowInputRuleAvailability();
-    return CTablePage::OnCommand(wParam, lParam);
+    return CRowListPage::OnCommand(wParam, lParam);
 }
 
 void CMachineMainPage::SaveOwnFields(CDataExchange *dx)
@@ -365,7 +295,7 @@ void CMachineMainPage::SaveOwnFields(CDataExchange *dx)
         WriteRecordText(scratch.cycleTime, Text(IDC_MACHINE_CYCLE_TIME));
         WriteRecordText(scratch.finishQuantity, Text(IDC_MACHINE_FINISH_QUANTITY));
     }
-    KeepShownCycle();
+    KeepShownRow();
 }
 
 int32_t CMachineMainPage::ValidateRecord()
@@ -374,7 +304,7 @@ int32_t CMachineMainPage::ValidateRecord()
         return -1;
     m_record.validatingCycle = 0;
     const int32_t wrong = m_record.validate(&m_record);
-    m_record.validatingCycle = m_current;
+    m_record.validatingCycle = CurrentRow();
     return wrong;
 }
 

@@ -2,13 +2,13 @@
 // controls), and the cycles: the fields of the current cycle, and for Multiple Cycle machines the cycle list
 // itself (choosing, renaming, adding and removing, summarising).
 #pragma once
-#include "core/table_page.h"
+#include "core/row_list_page.h"
 #include "detail/machine_cycle_list.h"
 #include "editors/clipboard_combo_box.h"
 
 #include <orvane/records/machine.h>
 
-class CMachineMainPage : public CTablePage {
+class CMachineMainPage : public CRowListPage {
     DECLARE_DYNAMIC(CMachineMainPage)
 public:
     // `multipleStation` is the sheet's flag that the Setup page reads: 1 while the type is Multiple Station.
@@ -28,31 +28,32 @@ protected:
     void OnRecordAccepted() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
+    AddRemoveRows &Rows() override { return m_cycles.Rows(); }
+    bool CopyRows(AddRemoveRows &copies) const override { return m_cycles.WorkingCopies(copies); }
+    std::unique_ptr<CAddRemoveObject> NewRow() const override;
+    void ShowRow() override;
+    void KeepShownRow() override;
+    int32_t CheckShownRow() override;
+    void AddSummaryRow(SummaryRows &rows, int index) const override { m_cycles.AddSummaryRow(rows, index); }
+    void OnRowShown() override;
+    void OnRowRenamed() override { ShowInputRuleAvailability(); }
+
 private:
-    CMachineCycleData &Current() const { return m_cycles.At(m_current); }
+    CMachineCycleData &Current() const { return m_cycles.At(CurrentRow()); }
     bool MultipleCycle() const { return m_shownType == OrvMachineMultipleCycle; }
     CString Text(int id) const;
 
     void ShowType(int32_t type);
-    void ShowCycle(int index);
-    void KeepShownCycle();
     void ShowCycleNumber();
     void ShowOutputSide();
     void ShowInputRuleAvailability();
-    void FillCycleCombo();
-    void ChooseCycle();
-    void RenameCycle();
-    void AddOrRemoveCycles();
-    void SummarizeCycles();
     CString ActionsCaption(UINT patternId) const;
 
     OrvMachineRecord &m_record;
     int32_t &m_multipleStation;
     CString m_machineName; // as the record had it, for the editors' captions
     MachineCycleList m_cycles;
-    int m_current = 0;
     int32_t m_shownType = -1; // none yet
     bool m_showingCycle = false;
-    CClipboardComboBox m_cycleCombo;
     CClipboardComboBox m_partTypeCombo;
 };

@@ -3,17 +3,15 @@
 // never crash and never write into the record outside the fields the pages edit.
 #include "fake_host.h"
 #include "guarded_record.h"
+#include "random_modeller.h"
 
 #include <orvane/orvdlg.h>
-
-#include <prsht.h>
 
 #include <gtest/gtest.h>
 
 #include <cstddef>
 #include <cstring>
 #include <random>
-#include <vector>
 
 namespace {
 constexpr int kEdits[] = {1020, 1021, 1110, 1013, 1195, 1015, 1019, 1022, 1000 /* notes, on the last page */};
@@ -21,39 +19,26 @@ constexpr int kCombos[] = {1000, 1002, 1194, 1012, 1188};
 constexpr int kButtons[] = {1017, 1018, 1010, 1011, 1004, 1008, 1009, 1197, 1196, 1005, 1006};
 constexpr int kSteps = 2000;
 
-std::mt19937 g_random(20261208);
-int32_t ORVANE_CALL RandomVerdict(OrvBufferRecord *) { return static_cast<int32_t>(g_random() % 12) - 2; }
+std::mt19937 g_verdicts(20261208);
+int32_t ORVANE_CALL RandomVerdict(OrvBufferRecord *) { return static_cast<int32_t>(g_verdicts() % 12) - 2; }
 void ORVANE_CALL Nothing(OrvBufferRecord *) {}
 void ORVANE_CALL NoState(int32_t, int32_t) {}
 void ORVANE_CALL NoNotes(int32_t, const char *, int, int, int) {}
 
-int Pick(size_t count) { return static_cast<int>(g_random() % count); }
-
-void RandomStep()
+void RandomStep(RandomModeller &modeller)
 {
-    switch (Pick(5)) {
-    case 0: {
-        static const char *const texts[] = {"X", "123", "A B", "", "VERY-LONG-TEXT-THAT-GOES-ON-AND-ON-PAST-EVERY-LIMIT"};
-        HWND edit = Modeller::Control(kEdits[Pick(std::size(kEdits))]);
-        if (edit && IsWindowVisible(edit) && IsWindowEnabled(edit))
-            Modeller::Type(edit, texts[Pick(std::size(texts))]);
+    switch (modeller.Pick(5)) {
+    case 0:
+        modeller.TypeInto(Modeller::Control(modeller.PickOf(kEdits)));
         break;
-    }
-    case 1: {
-        HWND combo = Modeller::Control(kCombos[Pick(std::size(kCombos))]);
-        const int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
-        if (combo && count > 0 && IsWindowVisible(combo) && IsWindowEnabled(combo))
-            Modeller::Choose(combo, Pick(static_cast<size_t>(count)));
+    case 1:
+        modeller.ChooseIn(Modeller::Control(modeller.PickOf(kCombos)));
         break;
-    }
-    case 2: {
-        HWND button = Modeller::Control(kButtons[Pick(std::size(kButtons))]);
-        if (button && IsWindowVisible(button) && IsWindowEnabled(button))
-            Modeller::Click(button);
+    case 2:
+        modeller.Click(Modeller::Control(modeller.PickOf(kButtons)));
         break;
-    }
     case 3:
-        SendMessageA(GetActiveWindow(), PSM_SETCURSEL, static_cast<WPARAM>(Pick(3)), 0);
+        modeller.SwitchPage(GetActiveWindow());
         break;
     default:
         Modeller::Key(VK_TAB);
@@ -68,6 +53,7 @@ TEST(BufferRandomInput, ThousandsOfStepsNeverCrashAndNeverWriteOutsideTheEditedF
     host.Model().Add({201, 12, "COLOUR", 2, true, 1});
     host.Model().Add({401, 25, "DAYS", 1, true});
     Modeller &m = host.Driver();
+    RandomModeller modeller(m, 20261208);
     for (int ending : {IDOK, IDCANCEL}) {
         GuardedRecord<OrvBufferRecord> record;
         OrvBufferRecord &b = *record;
@@ -83,20 +69,15 @@ TEST(BufferRandomInput, ThousandsOfStepsNeverCrashAndNeverWriteOutsideTheEditedF
         b.notesSlot = NoNotes;
         std::strcpy(b.notes.fedBy, "IN");
         const OrvBufferRecord before = b;
-        int steps = 0;
-        std::function<void(Modeller &)> step = [&](Modeller &) {
-            // The host may have refused a field on a page switch: a system message never appears, so the
-            // sheet is always the active window.
-            RandomStep();
-            if (++steps < kSteps)
-                m.Then(step);
-            else
-                m.Then([&](Modeller &) {
-                    b.validate = nullptr; // the host accepts at the end
-                    PostMessageA(GetActiveWindow(), WM_COMMAND, static_cast<WPARAM>(ending), 0);
-                });
-        };
-        m.Then(step);
+        // The host may have refused a field on a page switch: a system message never appears, so the sheet is
+        // always the active window.
+        modeller.Run(
+            kSteps, [&] { RandomStep(modeller); },
+            [&] {
+                b.validate = nullptr; // the host accepts at the end
+                PostMessageA(GetActiveWindow(), WM_COMMAND, static_cast<WPARAM>(ending), 0);
+                return true;
+            });
         const int result = ORV_EXPORT(host, BufferDetailDialog)(record.Get());
         EXPECT_EQ(result, ending == IDOK ? 1 : 0);
         // What the pages never edit stays as it was.

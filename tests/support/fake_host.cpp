@@ -45,13 +45,17 @@ struct FakeHostCallbacks {
     static void ORVANE_CALL DetailRule(int32_t element, int kind, int index, int32_t *rule)
     {
         H().m_log.Add("DetailRule", element, kind, index, rule ? *rule : -999);
-        if (rule && H().detailRuleAssigns)
+        if (H().ruleEditor)
+            H().ruleEditor(element, kind, index, rule);
+        else if (rule && H().detailRuleAssigns)
             *rule = H().detailRuleAssigns;
     }
     static void ORVANE_CALL CompEditor(int32_t *actions, const char *caption)
     {
         H().m_log.Add("CompEditor", actions ? *actions : -999, caption);
-        if (actions && H().compEditorAssigns)
+        if (H().actionsEditor)
+            H().actionsEditor(actions, caption);
+        else if (actions && H().compEditorAssigns)
             *actions = H().compEditorAssigns;
     }
     static int ORVANE_CALL DetailLabourRule(int32_t element, int32_t *rule, int kind, void *block)

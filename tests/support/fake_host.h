@@ -64,12 +64,17 @@ public:
     // The number of handle copies (rules, expressions, labour rules) that succeed before one fails; -1: all
     // succeed. A copy of handle h is h + 1000.
     int copiesBeforeFailure = -1;
+    // When set, these play the host's rule and actions editors (after the call is logged) in place of the
+    // fixed handles above, and decide each handle copy in place of copiesBeforeFailure.
+    std::function<void(int32_t element, int kind, int index, int32_t *rule)> ruleEditor;
+    std::function<void(int32_t *actions, const char *caption)> actionsEditor;
+    std::function<bool()> copyAnswer;
 
 private:
     friend struct FakeHostCallbacks;
     void Bind(const FakeHostOptions &options);
     void RunIdle();
-    bool CopySucceeds() { return copiesBeforeFailure < 0 || copiesBeforeFailure-- > 0; }
+    bool CopySucceeds() { return copyAnswer ? copyAnswer() : copiesBeforeFailure < 0 || copiesBeforeFailure-- > 0; }
     static LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
     HMODULE m_library = nullptr;

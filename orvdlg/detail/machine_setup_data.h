@@ -1,0 +1,34 @@
+// CMachineSetupData: the page's own copy of one machine setup (changeover), with its own copies of the
+// actions and the labour rule. Its description and origin index are the row's.
+#pragma once
+#include "core/add_remove_object.h"
+#include "core/labour_data.h"
+
+#include <orvane/records/machine.h>
+
+#include <memory>
+
+class CMachineSetupData : public CAddRemoveObject {
+    DECLARE_DYNCREATE(CMachineSetupData)
+public:
+    // A new setup of the open sheet's element: mode 0, station "1", texts the host's defaults.
+    CMachineSetupData();
+    ~CMachineSetupData() override;
+
+    static std::unique_ptr<CMachineSetupData> CopyOf(const CMachineSetupData &source);
+    static std::unique_ptr<CMachineSetupData> FromRecord(const OrvMachineSetup &setup);
+    bool StoreInto(OrvMachineSetup &setup) const;
+
+    static constexpr int kLabourKind = 7;
+
+    int32_t m_element;
+    int32_t m_mode = 0; // 0 No. of Operations, 1 Part Change, 2 Value Change
+    CString m_setupTime;
+    CString m_station;
+    CString m_operations;
+    CString m_operationsToFirst;
+    CString m_valueChange;
+    int32_t m_startActions = -1;
+    int32_t m_finishActions = -1;
+    CLabourData m_labour;
+};

@@ -1,0 +1,150 @@
+#include "random_modeller.h"
+
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <algorithm>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+enum class ControlKind { Edit, Combo, List, Button, Other };
+
+ControlKind KindOf(HWND control)
+{
+    char name[32] = "";
+    GetClassNameA(control, name, sizeof name);
+    if (lstrcmpiA(name, "Edit") == 0)
+        return ControlKind::Edit;
+    if (lstrcmpiA(name, "ComboBox") == 0)
+        return ControlKind::Combo;
+    if (lstrcmpiA(name, "ListBox") == 0)
+        return ControlKind::List;
+    if (lstrcmpiA(name, "Button") == 0)
+        return ControlKind::Button;
+    return ControlKind::Other;
+}
+
+bool Usable(HWND control) { return control && IsWindowVisible(control) && IsWindowEnabled(control); }
+
+bool Editable(HWND control)
+{
+    const ControlKind kind = KindOf(control);
+    if (kind == ControlKind::Edit)
+        return true;
+    return kind == ControlKind::Combo && (GetWindowLongA(control, GWL_STYLE) & 3) != CBS_DROPDOWNLIST;
+}
+
+struct Candidates {
+    std::span<const int> spared;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK Collect(HWND control, LPARAM lParam)
+{
+    auto *candidates = reinterpret_cast<Candidates *>(lParam);
+    // A combo box's own edit is reached through the combo box.
+    if (KindOf(control) == ControlKind::Other || KindOf(GetParent(control)) == ControlKind::Combo)
+        return TRUE;
+    const int id = GetDlgCtrlID(control);
+    if (Usable(control) && std::find(candidates->spared.begin(), candidates->spared.end(), id) == candidates->spared.end())
+        candidates->found.push_back(control);
+    return TRUE;
+}
+} // namespace
+
+const char *RandomModeller::AnyText()
+{
+    static const char *const texts[] = {"X",   "123", "A B", "",    "0",  "0.0",
+                                        "-1",  "2",   "N+1", "7.5", "VERY-LONG-TEXT-THAT-GOES-ON-AND-ON-PAST-EVERY-LIMIT"};
+    return texts[Pick(std::size(texts))];
+}
+
+bool RandomModeller::TypeInto(HWND control)
+{
+    if (!Usable(control) || !Editable(control))
+        return false;
+    Modeller::Type(control, AnyText());
+    return true;
+}
+
+bool RandomModeller::ChooseIn(HWND control)
+{
+    if (!Usable(control))
+        return false;
+    const bool list = KindOf(control) == ControlKind::List;
+    const int count = static_cast<int>(SendMessageA(control, list ? LB_GETCOUNT : CB_GETCOUNT, 0, 0));
+    if (count <= 0)
+        return false;
+    Modeller::Choose(control, Pick(static_cast<size_t>(count)));
+    return true;
+}
+
+bool RandomModeller::Click(HWND button)
+{
+    if (!Usable(button))
+        return false;
+    Modeller::Click(button);
+    return true;
+}
+
+bool RandomModeller::Paste(HWND control)
+{
+    if (!Usable(control) || !Editable(control))
+        return false;
+    const std::string text(90 + static_cast<size_t>(Pick(60)), 'P');
+    Modeller::Focus(control);
+    SetWindowTextA(control, text.c_str());
+    return true;
+}
+
+bool RandomModeller::ActOnAnyControl(HWND window, std::span<const int> spared)
+{
+    Candidates candidates{spared, {}};
+    EnumChildWindows(window, Collect, reinterpret_cast<LPARAM>(&candidates));
+    if (candidates.found.empty())
+        return false;
+    HWND control = candidates.found[static_cast<size_t>(Pick(candidates.found.size()))];
+    switch (KindOf(control)) {
+    case ControlKind::Edit:
+        return TypeInto(control);
+    case ControlKind::Combo:
+        return Editable(control) && Chance(40) ? TypeInto(control) : ChooseIn(control);
+    case ControlKind::List:
+        return ChooseIn(control);
+    default:
+        return Click(control);
+    }
+}
+
+void RandomModeller::SwitchPage(HWND sheet)
+{
+    HWND tabs = FindWindowExA(sheet, nullptr, WC_TABCONTROLA, nullptr);
+    const int pages = tabs ? static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0)) : 0;
+    if (pages > 0)
+        SendMessageA(sheet, PSM_SETCURSEL, static_cast<WPARAM>(Pick(static_cast<size_t>(pages))), 0);
+}
+
+void RandomModeller::Run(int count, std::function<void()> step, std::function<bool()> end)
+{
+    const unsigned run = ++m_run;
+    m_window = nullptr;
+    Next(run, count, std::move(step), std::move(end));
+}
+
+void RandomModeller::Next(unsigned run, int remaining, std::function<void()> step, std::function<bool()> end)
+{
+    m_driver.Then([this, run, remaining, step = std::move(step), end = std::move(end)](Modeller &) mutable {
+        if (run != m_run)
+            return;
+        if (!m_window)
+            m_window = GetActiveWindow();
+        if (remaining > 0)
+            step();
+        else if (end())
+            return;
+        Next(run, remaining > 0 ? remaining - 1 : 0, std::move(step), std::move(end));
+    });
+}

@@ -1,0 +1,52 @@
+// A modeller who does anything, in any order, for thousands of steps: the machinery the random-input tests of
+// the detail sheets share. Every choice comes from one seeded generator, so a failing run replays exactly.
+// The modeller acts only on controls that are shown and enabled, as a person can.
+#pragma once
+#include "modeller.h"
+
+#include <windows.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <random>
+#include <span>
+
+class RandomModeller {
+public:
+    RandomModeller(Modeller &driver, uint32_t seed) : m_driver(driver), m_random(seed) {}
+
+    // 0 to count - 1.
+    int Pick(size_t count) { return static_cast<int>(m_random() % count); }
+    bool Chance(int percent) { return Pick(100) < percent; }
+    int PickOf(std::span<const int> ids) { return ids[static_cast<size_t>(Pick(ids.size()))]; }
+    // A text the modeller types: short, empty, numbers that are and are not positive amounts, an expression,
+    // and one long enough to reach every limit when typed twice.
+    const char *AnyText();
+
+    // Each does nothing (and gives false) when the control is missing, hidden or disabled.
+    bool TypeInto(HWND control);           // any text, after what the control holds
+    bool ChooseIn(HWND control);           // any item of a combo or list box
+    bool Click(HWND button);
+    // Puts a text past every limit into an edit or combo box without typing, as a program pasting would.
+    bool Paste(HWND control);
+    // Acts on any control of `window` or its pages as its class suggests, sparing the ids in `spared`.
+    bool ActOnAnyControl(HWND window, std::span<const int> spared = {});
+    // Moves the sheet to any of its pages.
+    void SwitchPage(HWND sheet);
+
+    // Queues `count` steps of `step`, then `end` until it gives true (it is called again after the queue
+    // has been pumped, for an end that has to wait, say, for nested dialogs to close). Steps queued by an
+    // earlier run that outlived its window do nothing.
+    void Run(int count, std::function<void()> step, std::function<bool()> end);
+    // The window that was active when the run took its first step: the sheet.
+    HWND Window() const { return m_window; }
+
+private:
+    void Next(unsigned run, int remaining, std::function<void()> step, std::function<bool()> end);
+
+    Modeller &m_driver;
+    std::mt19937 m_random;
+    unsigned m_run = 0;
+    HWND m_window = nullptr;
+};
