@@ -40,6 +40,14 @@ CString RuleWord(int32_t rule, int flag)
     });
 }
 
+CString FlowRuleWord(int32_t rule, int flag)
+{
+    return AskHostText([rule, flag](char *buffer) {
+        if (Host().GetFlowRuleWord)
+            Host().GetFlowRuleWord(rule, buffer, flag);
+    });
+}
+
 bool EditLabourRule(int32_t element, int32_t *rule, int kind, OrvLabourBlock *block)
 {
     bool confirmed = false;

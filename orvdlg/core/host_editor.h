@@ -14,6 +14,8 @@ void OpenHostEditor(const std::function<void()> &editor);
 CString ActionIndicator(int32_t actions);
 // The host's short word for a rule (GetRuleWord into a cleared 81-byte buffer).
 CString RuleWord(int32_t rule, int flag);
+// The host's short word for a fluid flow rule (GetFlowRuleWord into a cleared 81-byte buffer).
+CString FlowRuleWord(int32_t rule, int flag);
 // An actions indicator shows marked when the host's text contains "*".
 inline bool ActionIndicatorMarked(const CString &text) { return text.Find('*') >= 0; }
 

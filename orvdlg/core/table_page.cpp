@@ -251,7 +251,8 @@ void CTablePage::RefreshEditorText(const EditorButton &button)
     const int32_t value = handle ? *handle : -1;
     switch (button.editor) {
     case Editor::Rule:
-        SetDlgItemText(button.textId, RuleWord(value, button.rule.wordFlag));
+        SetDlgItemText(button.textId, button.rule.flowRule ? FlowRuleWord(value, button.rule.wordFlag)
+                                                           : RuleWord(value, button.rule.wordFlag));
         return;
     case Editor::Actions:
         SetDlgItemText(button.textId, ActionIndicator(value));

@@ -94,6 +94,7 @@ protected:
         HandleOf rule;
         int wordId = 0;
         int wordFlag = 0;
+        bool flowRule = false;           // the word comes from GetFlowRuleWord
         std::function<void()> afterEdit; // after the editor, before the word is shown again
     };
     void BindRuleButton(int buttonId, RuleButton button);

@@ -71,6 +71,13 @@ std::unique_ptr<CMachineBdownData> CMachineBdownData::FromRecord(const OrvMachin
 bool CMachineBdownData::StoreInto(OrvMachineBreakdown &breakdown) const
 {
     breakdown.breakdownActions = breakdown.resumeActions = breakdown.labour.labourRule = -1;
+    WriteFields(breakdown);
+    return CopyRowHandles(m_element, kLabourKind, m_breakdownActions, m_resumeActions, m_labour.labourRule,
+                          breakdown.breakdownActions, breakdown.resumeActions, breakdown.labour.labourRule);
+}
+
+void CMachineBdownData::WriteFields(OrvMachineBreakdown &breakdown) const
+{
     breakdown.checkAtCycleStart = m_checkAtCycleStart;
     breakdown.mode = m_mode;
     WriteRecordText(breakdown.description, GetName());
@@ -82,6 +89,4 @@ bool CMachineBdownData::StoreInto(OrvMachineBreakdown &breakdown) const
     breakdown.setupOnRepair = m_setupOnRepair;
     WriteRecordText(breakdown.lifeUsed, m_lifeUsed);
     m_labour.WriteValues(breakdown.labour);
-    return CopyRowHandles(m_element, kLabourKind, m_breakdownActions, m_resumeActions, m_labour.labourRule,
-                          breakdown.breakdownActions, breakdown.resumeActions, breakdown.labour.labourRule);
 }

@@ -19,6 +19,9 @@ public:
     static std::unique_ptr<CMachineBdownData> CopyOf(const CMachineBdownData &source);
     static std::unique_ptr<CMachineBdownData> FromRecord(const OrvMachineBreakdown &breakdown);
     bool StoreInto(OrvMachineBreakdown &breakdown) const;
+    // The breakdown's flags, mode, description, origin, texts and labour values (no handles) into a record
+    // entry.
+    void WriteFields(OrvMachineBreakdown &breakdown) const;
 
     static constexpr int kLabourKind = 8;
 

@@ -179,6 +179,8 @@ void CMachineMainPage::ShowType(int32_t type)
     ShowOutputSide();
     m_multipleStation = type == OrvMachineMultipleStation ? 1 : 0;
     ShowCycleNumber();
+    if (m_typeShown)
+        m_typeShown(type);
 }
 
 void CMachineMainPage::ShowRow()

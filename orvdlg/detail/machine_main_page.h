@@ -8,6 +8,8 @@
 
 #include <orvane/records/machine.h>
 
+#include <functional>
+
 class CMachineMainPage : public CRowListPage {
     DECLARE_DYNAMIC(CMachineMainPage)
 public:
@@ -17,6 +19,8 @@ public:
     // Copies the record's cycles before the sheet runs; false when the host could not copy them.
     bool LoadCycles() { return m_cycles.Load(m_record); }
     MachineCycleList &Cycles() { return m_cycles; }
+    // Told each time the page shows a machine type (once as it opens, then on every change).
+    void OnTypeShown(std::function<void(int32_t type)> listener) { m_typeShown = std::move(listener); }
 
     BOOL OnInitDialog() override;
 
@@ -56,4 +60,5 @@ private:
     int32_t m_shownType = -1; // none yet
     bool m_showingCycle = false;
     CClipboardComboBox m_partTypeCombo;
+    std::function<void(int32_t type)> m_typeShown;
 };

@@ -26,13 +26,13 @@ public:
         }
         return true;
     }
-    // Stores every row into `entries` (room for Count(), zeroed) and lets go of the rows; false when a copy
-    // failed.
-    bool StoreInto(Entry *entries)
+    // Stores the rows into `entries` (room for Count(), zeroed) and lets go of them. Gives the number of
+    // rows stored whole: fewer than Count() when a copy failed (that row's copies are already given back).
+    int StoreInto(Entry *entries)
     {
-        bool stored = true;
-        for (int i = 0; i < Count() && stored; ++i)
-            stored = At(i).StoreInto(entries[i]);
+        int stored = 0;
+        while (stored < Count() && At(stored).StoreInto(entries[stored]))
+            ++stored;
         m_rows.clear();
         return stored;
     }

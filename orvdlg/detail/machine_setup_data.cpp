@@ -71,6 +71,13 @@ std::unique_ptr<CMachineSetupData> CMachineSetupData::FromRecord(const OrvMachin
 bool CMachineSetupData::StoreInto(OrvMachineSetup &setup) const
 {
     setup.startActions = setup.finishActions = setup.labour.labourRule = -1;
+    WriteFields(setup);
+    return CopyRowHandles(m_element, kLabourKind, m_startActions, m_finishActions, m_labour.labourRule,
+                          setup.startActions, setup.finishActions, setup.labour.labourRule);
+}
+
+void CMachineSetupData::WriteFields(OrvMachineSetup &setup) const
+{
     setup.mode = m_mode;
     WriteRecordText(setup.description, GetName());
     setup.origin = GetOriginIndex();
@@ -80,6 +87,4 @@ bool CMachineSetupData::StoreInto(OrvMachineSetup &setup) const
     WriteRecordText(setup.operationsToFirst, m_operationsToFirst);
     WriteRecordText(setup.valueChange, m_valueChange);
     m_labour.WriteValues(setup.labour);
-    return CopyRowHandles(m_element, kLabourKind, m_startActions, m_finishActions, m_labour.labourRule,
-                          setup.startActions, setup.finishActions, setup.labour.labourRule);
 }

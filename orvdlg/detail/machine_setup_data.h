@@ -18,6 +18,8 @@ public:
     static std::unique_ptr<CMachineSetupData> CopyOf(const CMachineSetupData &source);
     static std::unique_ptr<CMachineSetupData> FromRecord(const OrvMachineSetup &setup);
     bool StoreInto(OrvMachineSetup &setup) const;
+    // The setup's mode, description, origin, texts and labour values (no handles) into a record entry.
+    void WriteFields(OrvMachineSetup &setup) const;
 
     static constexpr int kLabourKind = 7;
 

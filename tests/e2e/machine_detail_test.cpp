@@ -22,10 +22,22 @@ constexpr int kStartActions = 1062, kStartText = 1043, kMessageText = 1009;
 
 using Log = std::vector<std::string>;
 
-int PageCount(HWND sheet)
+// The sheet's tabs, each followed by "|".
+std::string PageNames(HWND sheet)
 {
     HWND tabs = FindWindowExA(sheet, nullptr, WC_TABCONTROLA, nullptr);
-    return static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+    std::string names;
+    const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char text[64] = "";
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+        names += std::string(text) + "|";
+    }
+    return names;
 }
 } // namespace
 
@@ -37,7 +49,7 @@ TEST(MachineDetail, ASingleMachineShowsItsFieldsAndOkStoresTheCyclesForTheFinish
     m.Then([&](Modeller &) {
         HWND sheet = GetActiveWindow();
         EXPECT_EQ(Modeller::Text(sheet), "Detail Machine - M1");
-        EXPECT_EQ(PageCount(sheet), 4); // General, Shift, Reporting, Notes
+        EXPECT_EQ(PageNames(sheet), "General|Setup|Breakdowns|Fluid Rules|Shift|Reporting|Notes|");
         SaveWindowPng(sheet, ORVANE_OUT_DIR "/machine_detail_single.png");
         EXPECT_EQ(Modeller::Text(kInput1Label), "Q&uantity:");
         EXPECT_EQ(Modeller::Text(kInput1), "1");

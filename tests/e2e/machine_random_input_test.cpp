@@ -64,13 +64,13 @@ HostPlay *g_host = nullptr;
 
 template <size_t N> bool Terminated(const char (&field)[N]) { return std::memchr(field, 0, N) != nullptr; }
 
-int32_t ORVANE_CALL RandomVerdict(OrvMachineRecord *) { return g_host->Verdict({0, 1, 2, 3, 4, 5, 6, 7, 8}); }
+int32_t ORVANE_CALL RandomVerdict(OrvMachineRecord *) { fprintf(stderr,"DEBUG validate\n"); return g_host->Verdict({0, 1, 2, 3, 4, 5, 6, 7, 8}); }
 int32_t ORVANE_CALL RandomCycleVerdict(OrvMachineCycle *) { return g_host->Verdict({3, 5, 7}); }
 
 // The host reads the fresh cycle array: every text ends within its field, and the handles become the host's.
 void ORVANE_CALL Finish(OrvMachineRecord *record, int ok)
 {
-    g_host->finishes.push_back(ok);
+    g_host->finishes.push_back(ok); fprintf(stderr, "DEBUG finish cycles %d type %d\n", record->cycleCount, record->type);
     g_host->ledger->Read();
     EXPECT_NE(record->cycles, g_host->ownCycles);
     for (int i = 0; i < record->cycleCount; ++i) {
@@ -172,8 +172,11 @@ void NestedStep(RandomModeller &modeller, HWND active)
         Modeller::Escape();
     else if (roll < 11)
         Modeller::Enter();
-    else
-        modeller.ActOnAnyControl(active);
+    else {
+        bool acted = modeller.ActOnAnyControl(active);
+        char c[64]="";GetWindowTextA(active,c,64);
+        fprintf(stderr, "DEBUG nested '%s' acted %d\n", c, acted);
+    }
 }
 
 // Closes what is open above the sheet, cuts back the texts that the host could never accept, and ends the
@@ -253,6 +256,7 @@ TEST(MachineRandomInput, ThousandsOfStepsKeepTheRecordTheCycleArrayAndEveryHandl
             kSteps,
             [&] {
                 HWND active = GetActiveWindow();
+                {char c[64]="";GetWindowTextA(active,c,64); if (!strcmp(c,"ORVANE")) fprintf(stderr,"DEBUG step active ORVANE %p sheet %p\n",(void*)active,(void*)modeller.Window());}
                 if (active == modeller.Window())
                     SheetStep(modeller, active);
                 else
@@ -261,6 +265,9 @@ TEST(MachineRandomInput, ThousandsOfStepsKeepTheRecordTheCycleArrayAndEveryHandl
             [&] { return EndSheet(modeller, ending, attempts); });
         const int result = ORV_EXPORT(host, MachineDetailDialog)(record.Get());
         ledger.Read();
+        for (const char *n : {"ReplicateRule","CopyExpression","CopyLabourRule","DeleteRule","DeleteExpression","DetailRule","CompEditor","DetailLabourRule","CompExp","WinHelpA"})
+            fprintf(stderr, "DEBUG %s %d\n", n, host.Log().Count(n));
+        fprintf(stderr, "DEBUG cyclesEdited %d validations %zu\n", record->cyclesEdited, MachineRecordHost::Log().size());
 
         EXPECT_EQ(result, ending == IDOK ? 1 : 0);
         EXPECT_EQ(play.finishes, std::vector<int>{result});

@@ -27,7 +27,12 @@ ControlKind KindOf(HWND control)
     return ControlKind::Other;
 }
 
-bool Usable(HWND control) { return control && IsWindowVisible(control) && IsWindowEnabled(control); }
+// As a person sees it: shown, enabled, and in a window that takes input (not one under a modal dialog).
+bool Usable(HWND control)
+{
+    return control && IsWindowVisible(control) && IsWindowEnabled(control) &&
+           IsWindowEnabled(GetAncestor(control, GA_ROOT));
+}
 
 bool Editable(HWND control)
 {
@@ -129,22 +134,24 @@ void RandomModeller::SwitchPage(HWND sheet)
 
 void RandomModeller::Run(int count, std::function<void()> step, std::function<bool()> end)
 {
-    const unsigned run = ++m_run;
     m_window = nullptr;
-    Next(run, count, std::move(step), std::move(end));
+    Next(std::make_shared<RunState>(RunState{++m_run, count, std::move(step), std::move(end)}));
 }
 
-void RandomModeller::Next(unsigned run, int remaining, std::function<void()> step, std::function<bool()> end)
+void RandomModeller::Next(std::shared_ptr<RunState> state)
 {
-    m_driver.Then([this, run, remaining, step = std::move(step), end = std::move(end)](Modeller &) mutable {
-        if (run != m_run)
+    m_driver.Then([this, state](Modeller &) {
+        if (state->run != m_run)
             return;
         if (!m_window)
             m_window = GetActiveWindow();
-        if (remaining > 0)
-            step();
-        else if (end())
-            return;
-        Next(run, remaining > 0 ? remaining - 1 : 0, std::move(step), std::move(end));
+        // The next step is queued first: this one may open a modal box at once, whose loop then runs it.
+        Next(state);
+        if (state->remaining > 0) {
+            --state->remaining;
+            state->step();
+        } else if (state->end()) {
+            state->run = 0;
+        }
     });
 }

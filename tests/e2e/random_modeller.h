@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <random>
 #include <span>
 
@@ -43,7 +44,13 @@ public:
     HWND Window() const { return m_window; }
 
 private:
-    void Next(unsigned run, int remaining, std::function<void()> step, std::function<bool()> end);
+    struct RunState {
+        unsigned run; // 0 once the run has ended
+        int remaining;
+        std::function<void()> step;
+        std::function<bool()> end;
+    };
+    void Next(std::shared_ptr<RunState> state);
 
     Modeller &m_driver;
     std::mt19937 m_random;
