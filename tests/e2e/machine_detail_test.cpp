@@ -2,6 +2,7 @@
 // Multiple Cycle machine, the host's validation, and the fresh cycle array the host reads as the sheet closes.
 #include "fake_host.h"
 #include "machine_record_host.h"
+#include "sheet_tabs.h"
 #include "png_writer.h"
 
 #include <orvane/orvdlg.h>
@@ -22,23 +23,6 @@ constexpr int kStartActions = 1062, kStartText = 1043, kMessageText = 1009;
 
 using Log = std::vector<std::string>;
 
-// The sheet's tabs, each followed by "|".
-std::string PageNames(HWND sheet)
-{
-    HWND tabs = FindWindowExA(sheet, nullptr, WC_TABCONTROLA, nullptr);
-    std::string names;
-    const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        char text[64] = "";
-        TCITEMA item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = text;
-        item.cchTextMax = sizeof text;
-        SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
-        names += std::string(text) + "|";
-    }
-    return names;
-}
 } // namespace
 
 TEST(MachineDetail, ASingleMachineShowsItsFieldsAndOkStoresTheCyclesForTheFinishSlot)

@@ -17,6 +17,18 @@ struct MachineCycleSeed {
     int32_t labourRule = -1;
 };
 
+struct MachineSetupSeed {
+    const char *description;
+    int32_t mode;
+    const char *station;
+};
+
+struct MachineBreakdownSeed {
+    const char *description;
+    int32_t mode;
+    int32_t setupOnRepair;
+};
+
 class MachineRecordHost {
 public:
     // A machine "M1" (element 101) of `type` with the cycles given, shifts on, reporting by group.
@@ -26,15 +38,24 @@ public:
     OrvMachineRecord *operator->() const { return m_record.Get(); }
     // The host's own array, which the record must point to again after the export.
     OrvMachineCycle *OwnCycles() { return m_cycles.data(); }
+    void AddSetup(const MachineSetupSeed &seed);
+    void AddBreakdown(const MachineBreakdownSeed &seed);
+    OrvMachineSetup *OwnSetups() { return m_setups.data(); }
 
     // What the slots saw: "validate <validating cycle> <scratch input quantity>", "cycle <input>|<time>|
-    // <finish>", "notes <text>", "finish <ok> <count>: <description>/<input>/<rule>/<labour rule>, ...".
+    // <finish>", "setup <mode> <station> <operations>", "breakdown <mode> <interval> <operations>",
+    // "fluid <empty station> <fill station>", "notes <text>", then from the finish slot "setups <count>:
+    // <description>/<mode>/<station> ..." and "breakdowns <count>: <description>/<mode> ..." when there are
+    // any, and last "finish <ok> <count>: <description>/<input>/<rule>/<labour rule> ...".
     static std::vector<std::string> &Log();
     // What the validate and cycle validate slots answer.
     static int32_t &ValidateAnswer();
     static int32_t &CycleValidateAnswer();
+    static int32_t &RowValidateAnswer(); // setups, breakdowns and fluid rules
 
 private:
     GuardedRecord<OrvMachineRecord> m_record;
     std::vector<OrvMachineCycle> m_cycles;
+    std::vector<OrvMachineSetup> m_setups;
+    std::vector<OrvMachineBreakdown> m_breakdowns;
 };
