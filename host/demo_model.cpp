@@ -32,6 +32,11 @@ bool SameName(const std::string &a, const std::string &b)
            });
 }
 
+std::string ListString(const DemoElement &element)
+{
+    return element.description.empty() ? element.name : element.name + "|" + element.description;
+}
+
 // The demo factory, in display order: type, name, description, quantity.
 struct ElementEntry {
     int type;
@@ -51,6 +56,7 @@ constexpr ElementEntry kElements[] = {
     {ElementType::Machine, "DRILL", "Pillar drill", 1},
     {ElementType::Machine, "PAINT", "Paint booth", 1},
     {ElementType::Machine, "PACK", "Packing station", 1},
+    {ElementType::Machine, "PRESS", "Stamping press", 1},
     {ElementType::Conveyor, "BELT1", "Belt to the drill", 1},
     {ElementType::Conveyor, "BELT2", "Belt to packing", 1},
     {ElementType::Labor, "FITTER", "Machine fitters", 4},
@@ -109,6 +115,55 @@ DemoModel::DemoModel()
     AddActions("COUNT(1) = COUNT(1) + 1");
     AddExpression("BATCH * 2");
     AddLabourRule("FITTER");
+    AddMachines();
+}
+
+// DRILL is a Single machine; PRESS a Multiple Cycle machine whose cycles load, stamp and unload. The third
+// cycle takes nothing in (input 0), so it has no input rule.
+void DemoModel::AddMachines()
+{
+    auto labour = [](DemoCycle &cycle, int32_t rule, const char *who) {
+        cycle.labourRule = rule;
+        cycle.labourOption = 1;
+        cycle.labourTexts[0] = who;
+    };
+    DemoMachine drill;
+    drill.element = FindByName("DRILL")->number;
+    drill.outputRule = AddRule("PUSH to BELT2", "Push");
+    DemoCycle drilling;
+    drilling.cycleTime = "NEGEXP(3)";
+    drilling.inputRule = AddRule("PULL from BELT1", "Pull");
+    drill.cycles.push_back(drilling);
+    drill.notes = "One operator, no setups.";
+    m_machines.push_back(std::move(drill));
+
+    DemoMachine press;
+    press.element = FindByName("PRESS")->number;
+    press.type = 5; // Multiple Cycle
+    press.priority = "2";
+    press.outputRule = AddRule("PUSH to OUTQ", "Push");
+    DemoCycle load;
+    load.description = "Load blank";
+    load.cycleTime = "2";
+    load.inputRule = AddRule("PULL from INQ", "Pull");
+    labour(load, AddLabourRule("FITTER"), "FITTER");
+    DemoCycle stamp;
+    stamp.description = "Stamp";
+    stamp.inputQuantity = "2";
+    stamp.cycleTime = "NORMAL(4, 0.5)";
+    stamp.finishQuantity = "2";
+    stamp.inputRule = AddRule("PULL from BUF", "Pull");
+    stamp.startActions = AddActions("COUNT(2) = COUNT(2) + 1");
+    DemoCycle unload;
+    unload.description = "Unload";
+    unload.inputQuantity = "0";
+    unload.cycleTime = "1.5";
+    unload.finishQuantity = "2";
+    unload.finishActions = AddActions("COUNT(3) = COUNT(3) + 2");
+    press.cycles = {load, stamp, unload};
+    press.reporting = 2;
+    press.notes = "Stamps two gadgets from each pair of blanks.";
+    m_machines.push_back(std::move(press));
 }
 
 DemoModel::~DemoModel()
@@ -125,7 +180,7 @@ void DemoModel::AddElement(int type, const std::string &name, const std::string 
     element.name = name.substr(0, 8);
     element.description = description;
     element.quantity = quantity;
-    element.listString = description.empty() ? element.name : element.name + "|" + description;
+    element.listString = ListString(element);
     m_elements.push_back(std::move(element));
 }
 
@@ -164,10 +219,51 @@ int DemoModel::NextFiltered(int32_t typeFilter, int startIndex) const
     return -1;
 }
 
-int DemoModel::LiveExpressions() const
+DemoMachine *DemoModel::FindMachine(int32_t element)
 {
-    return static_cast<int>(std::count_if(m_expressions.begin(), m_expressions.end(),
-                                          [](const HostText &t) { return t.live; }));
+    auto it = std::find_if(m_machines.begin(), m_machines.end(), [&](auto &m) { return m.element == element; });
+    return it == m_machines.end() ? nullptr : &*it;
+}
+
+void DemoModel::ReplaceCycles(DemoMachine &machine, std::vector<DemoCycle> cycles)
+{
+    for (const DemoCycle &cycle : machine.cycles)
+        FreeHandles(cycle);
+    machine.cycles = std::move(cycles);
+}
+
+bool DemoModel::FreeHandles(const DemoCycle &cycle)
+{
+    // Each handle is freed even when an earlier one was not live.
+    bool live = true;
+    for (int32_t rule : {cycle.inputRule, cycle.labourRule})
+        live = (rule == -1 || DeleteRule(rule)) && live;
+    for (int32_t actions : {cycle.startActions, cycle.finishActions})
+        live = (actions == -1 || DeleteExpression(actions)) && live;
+    return live;
+}
+
+int DemoModel::HandleCount(const std::vector<DemoCycle> &cycles)
+{
+    int count = 0;
+    for (const DemoCycle &cycle : cycles)
+        for (int32_t handle : {cycle.inputRule, cycle.labourRule, cycle.startActions, cycle.finishActions})
+            count += handle != -1;
+    return count;
+}
+
+void DemoModel::Rename(int32_t element, const std::string &name)
+{
+    for (DemoElement &e : m_elements)
+        if (e.number == element) {
+            e.name = name.substr(0, 8);
+            e.listString = ListString(e);
+        }
+}
+
+int DemoModel::Live(const std::vector<HostText> &table)
+{
+    return static_cast<int>(std::count_if(table.begin(), table.end(), [](const HostText &t) { return t.live; }));
 }
 
 int32_t *DemoModel::NewObjectList(int type, int *count)
@@ -215,8 +311,10 @@ int32_t DemoModel::Copy(std::vector<HostText> &table, int32_t handle)
     return Add(table, copy.text, copy.word);
 }
 
-void DemoModel::Delete(std::vector<HostText> &table, int32_t handle)
+bool DemoModel::Delete(std::vector<HostText> &table, int32_t handle)
 {
-    if (Get(table, handle))
-        table[static_cast<size_t>(handle)].live = false;
+    if (!Get(table, handle))
+        return false;
+    table[static_cast<size_t>(handle)].live = false;
+    return true;
 }

@@ -11,8 +11,12 @@
 // The type filter of the element enumeration has bit (1 << type) for each type.
 // Attribute types: 1 integer, 2 real, 3 text.
 // Element numbers start at 101 and follow the display order; handles of rules, actions, expressions and
-// labour rules are indexes into the host's tables (-1: none).
+// labour rules are indexes into the host's tables (-1: none). Rules and labour rules share one table, as do
+// actions and expressions: the library gives a labour rule back through DeleteRule and copies and frees
+// actions through CopyExpression and DeleteExpression, so one handle must mean one thing in either call.
 #pragma once
+#include "demo_machine.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -68,19 +72,30 @@ public:
 
     // Host tables. Add returns the new handle.
     int32_t AddRule(const std::string &text, const std::string &word) { return Add(m_rules, text, word); }
-    int32_t AddActions(const std::string &text) { return Add(m_actions, text, ""); }
+    int32_t AddActions(const std::string &text) { return Add(m_expressions, text, ""); }
     int32_t AddExpression(const std::string &text) { return Add(m_expressions, text, ""); }
-    int32_t AddLabourRule(const std::string &text) { return Add(m_labourRules, text, ""); }
+    int32_t AddLabourRule(const std::string &text) { return Add(m_rules, text, ""); }
     const HostText *Rule(int32_t handle) const { return Get(m_rules, handle); }
-    const HostText *Actions(int32_t handle) const { return Get(m_actions, handle); }
+    const HostText *Actions(int32_t handle) const { return Get(m_expressions, handle); }
     const HostText *Expression(int32_t handle) const { return Get(m_expressions, handle); }
-    const HostText *LabourRule(int32_t handle) const { return Get(m_labourRules, handle); }
+    const HostText *LabourRule(int32_t handle) const { return Get(m_rules, handle); }
     int32_t CopyRule(int32_t handle) { return Copy(m_rules, handle); }
     int32_t CopyExpression(int32_t handle) { return Copy(m_expressions, handle); }
-    int32_t CopyLabourRule(int32_t handle) { return Copy(m_labourRules, handle); }
-    void DeleteRule(int32_t handle) { Delete(m_rules, handle); }
-    void DeleteExpression(int32_t handle) { Delete(m_expressions, handle); }
-    int LiveExpressions() const;
+    int32_t CopyLabourRule(int32_t handle) { return Copy(m_rules, handle); }
+    // False when the handle is not live: a handle freed twice, or one the host never gave out.
+    bool DeleteRule(int32_t handle) { return Delete(m_rules, handle); }
+    bool DeleteExpression(int32_t handle) { return Delete(m_expressions, handle); }
+    int LiveExpressions() const { return Live(m_expressions); }
+    int LiveHandles() const { return Live(m_rules) + Live(m_expressions); }
+
+    // Machines. Replacing a machine's cycles frees the handles of the cycles it had; the new cycles' handles
+    // become the machine's.
+    DemoMachine *FindMachine(int32_t element);
+    void ReplaceCycles(DemoMachine &machine, std::vector<DemoCycle> cycles);
+    // Frees a cycle's handles; false when one of them was not live.
+    bool FreeHandles(const DemoCycle &cycle);
+    static int HandleCount(const std::vector<DemoCycle> &cycles); // handles other than -1
+    void Rename(int32_t element, const std::string &name);
 
     // Object lists handed to the library by the selection callbacks, allocated with new[].
     int32_t *NewObjectList(int type, int *count);
@@ -93,14 +108,17 @@ public:
 
 private:
     void AddElement(int type, const std::string &name, const std::string &description, int quantity = 1);
+    void AddMachines();
     static int32_t Add(std::vector<HostText> &table, const std::string &text, const std::string &word);
     static const HostText *Get(const std::vector<HostText> &table, int32_t handle);
     static int32_t Copy(std::vector<HostText> &table, int32_t handle);
-    static void Delete(std::vector<HostText> &table, int32_t handle);
+    static bool Delete(std::vector<HostText> &table, int32_t handle);
+    static int Live(const std::vector<HostText> &table);
 
     std::vector<DemoElement> m_elements;
     std::vector<int32_t> m_order;
     int32_t *m_orderPointer = nullptr;
-    std::vector<HostText> m_rules, m_actions, m_expressions, m_labourRules;
+    std::vector<HostText> m_rules, m_expressions;
+    std::vector<DemoMachine> m_machines;
     std::vector<int32_t *> m_objectLists;
 };

@@ -60,9 +60,26 @@ TEST(DemoModelTest, CopiedHandlesAreIndependentAndDeletedOnesAreGone)
     EXPECT_EQ(model.Rule(-1), nullptr);
     EXPECT_EQ(model.Expression(1000), nullptr);
 
+    EXPECT_FALSE(model.DeleteRule(rule)) << "a handle freed twice is noticed";
+
     int live = model.LiveExpressions();
-    model.DeleteExpression(model.AddExpression("BATCH + 1"));
+    EXPECT_TRUE(model.DeleteExpression(model.AddExpression("BATCH + 1")));
     EXPECT_EQ(model.LiveExpressions(), live);
+}
+
+// The library gives labour rules back through DeleteRule and copies actions through CopyExpression: one
+// handle must name the same thing in either call.
+TEST(DemoModelTest, LabourRulesAndActionsShareTheTablesTheLibraryFreesThemFrom)
+{
+    DemoModel model;
+    int32_t labour = model.AddLabourRule("PAINTER");
+    int32_t actions = model.AddActions("COUNT(1) = 0");
+    int32_t copied = model.CopyExpression(actions);
+    EXPECT_EQ(model.Actions(copied)->text, "COUNT(1) = 0");
+    EXPECT_TRUE(model.DeleteRule(labour));
+    EXPECT_EQ(model.LabourRule(labour), nullptr);
+    EXPECT_TRUE(model.DeleteExpression(copied));
+    EXPECT_NE(model.Actions(actions), nullptr);
 }
 
 TEST(DemoModelTest, ObjectListsComeBackOnceAndOnlyTheHostsOwn)
@@ -70,7 +87,7 @@ TEST(DemoModelTest, ObjectListsComeBackOnceAndOnlyTheHostsOwn)
     DemoModel model;
     int count = 0;
     int32_t *machines = model.NewObjectList(ElementType::Machine, &count);
-    ASSERT_EQ(count, 4);
+    ASSERT_EQ(count, 5);
     EXPECT_EQ(model.Find(machines[0])->type, ElementType::Machine);
     int32_t foreign[1] = {101};
     EXPECT_FALSE(model.FreeObjectList(foreign));

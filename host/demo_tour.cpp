@@ -6,6 +6,7 @@
 #include "modeller.h"
 #include "orvdlg_library.h"
 #include "png_writer.h"
+#include "record_field.h"
 
 #include <orvane/orvdlg.h>
 
@@ -33,12 +34,6 @@ int ORVANE_CALL ValidateInput(OrvInputFieldRecord *record)
     return 1;
 }
 
-template <size_t N> void Fill(char (&field)[N], const char *text)
-{
-    strncpy(field, text, N - 1);
-    field[N - 1] = '\0';
-}
-
 } // namespace
 
 template <typename Function, typename... Args>
@@ -61,7 +56,7 @@ int DemoTour::Run(bool allowMissing)
     Modeller modeller;
     modeller.SetMessageFilter([this](MSG *msg) { return m_loop.FilterMessage(msg); });
     m_loop.SetDriver([&modeller] { modeller.ProcessEvents(); });
-    for (auto stops : {MessageStops(), PromptStops(), DetailStops()})
+    for (auto stops : {MessageStops(), PromptStops(), DetailStops(), MachineStops()})
         for (const Stop &stop : stops)
             RunStop(modeller, stop);
     CheckClipboardService();
@@ -200,7 +195,8 @@ void DemoTour::RunStop(Modeller &modeller, const Stop &stop)
     std::string complaint = modeller.Complaint();
     modeller.Then([this, &stop](Modeller &m) {
         SavePicture(Modeller::ActiveWindow(), stop.picture);
-        if (HWND text = Modeller::Control(kMessageText))
+        // The message text of the message dialogs; detail sheets' pages use the number for other controls.
+        if (HWND text = GetDlgItem(Modeller::ActiveWindow(), kMessageText))
             printf("  shows: \"%s\"\n", Modeller::Text(text).c_str());
         stop.act(m);
     });
@@ -310,6 +306,25 @@ void DemoTour::SavePicture(HWND window, const std::string &name)
     Expect(saved, "picture " + name);
 }
 
+// A run of one callback: each call when there are few, else once with its count (identical calls) or as the
+// first and the last call.
+void DemoTour::PrintRun(const std::vector<LoggedCall> &calls, size_t begin, size_t end)
+{
+    constexpr size_t kShownSingly = 4;
+    const std::string first = calls[begin].ToString();
+    const std::string last = calls[end - 1].ToString();
+    bool same = true;
+    for (size_t j = begin + 1; j < end && same; ++j)
+        same = calls[j].ToString() == first;
+    if (same && end - begin > 1)
+        printf("    %s x%zu\n", first.c_str(), end - begin);
+    else if (end - begin <= kShownSingly)
+        for (size_t j = begin; j < end; ++j)
+            printf("    %s\n", calls[j].ToString().c_str());
+    else
+        printf("    %s ... %s (%zu calls)\n", first.c_str(), last.c_str(), end - begin);
+}
+
 // Runs of one callback are shown once with their count: list fillers call the same few callbacks many times.
 void DemoTour::PrintCallsSince(size_t mark)
 {
@@ -323,11 +338,7 @@ void DemoTour::PrintCallsSince(size_t mark)
         size_t run = i + 1;
         while (run < calls.size() && calls[run].name == calls[i].name)
             ++run;
-        if (run - i > 2)
-            printf("    %s ... x%zu\n", calls[i].ToString().c_str(), run - i);
-        else
-            for (size_t j = i; j < run; ++j)
-                printf("    %s\n", calls[j].ToString().c_str());
+        PrintRun(calls, i, run);
         i = run;
     }
 }

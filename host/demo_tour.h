@@ -9,6 +9,7 @@
 #include <vector>
 
 class CallLog;
+struct LoggedCall;
 class DemoModel;
 class HostLoop;
 class Modeller;
@@ -33,7 +34,12 @@ private:
 
     std::vector<Stop> MessageStops();
     std::vector<Stop> PromptStops();
-    std::vector<Stop> DetailStops(); // demo_tour_details.cpp
+    std::vector<Stop> DetailStops();  // demo_tour_details.cpp
+    std::vector<Stop> MachineStops(); // demo_tour_machine.cpp
+    // The last steps of a sheet's stop: the modeller visits each page after the current one, a picture of
+    // each saved as <prefix>_<page>.png, then presses OK. Queued when the earlier steps have run, because the
+    // number of pages is known only then.
+    void VisitPagesThenOk(Modeller &modeller, const std::string &prefix);
     // Calls the export by name with these arguments.
     template <typename Function, typename... Args> std::function<int()> Caller(const char *name, Args... args);
     void RunStop(Modeller &modeller, const Stop &stop);
@@ -45,6 +51,7 @@ private:
     void ExpectText(int control, const std::string &expected);
     void SavePicture(HWND window, const std::string &name);
     void PrintCallsSince(size_t mark);
+    static void PrintRun(const std::vector<LoggedCall> &calls, size_t begin, size_t end);
 
     OrvdlgLibrary &m_library;
     HostLoop &m_loop;

@@ -4,12 +4,13 @@
 
 #include "call_log.h"
 #include "demo_model.h"
+#include "host_callbacks.h"
 #include "modeller.h"
 #include "orvdlg_library.h"
+#include "record_field.h"
+#include "sheet_pages.h"
 
 #include <orvane/orvdlg.h>
-
-#include <prsht.h>
 
 #include <cstdio>
 #include <cstring>
@@ -43,22 +44,23 @@ void ORVANE_CALL BufferReportState(int32_t element, int32_t state)
 {
     g_detailLog->Add("Buffer report-state slot", element, state);
 }
-void ORVANE_CALL BufferNotes(int32_t holder, const char *text, int one, int zero, int alsoZero)
-{
-    g_detailLog->Add("Buffer notes slot", text, one, zero, alsoZero);
-}
-
-template <size_t N> void Fill(char (&field)[N], const std::string &text)
-{
-    std::strncpy(field, text.c_str(), N - 1);
-    field[N - 1] = '\0';
-}
-
-void SwitchPage(int index)
-{
-    SendMessageA(GetActiveWindow(), PSM_SETCURSEL, static_cast<WPARAM>(index), 0);
-}
 } // namespace
+
+void DemoTour::VisitPagesThenOk(Modeller &modeller, const std::string &prefix)
+{
+    modeller.Then([this, prefix](Modeller &m) {
+        const HWND sheet = Modeller::ActiveWindow();
+        for (int page = CurrentPage(sheet) + 1; page < PageCount(sheet); ++page) {
+            m.Then([page](Modeller &) { SwitchPage(page); });
+            m.Then([this, prefix, sheet, page](Modeller &) {
+                const std::string name = PageName(sheet, page);
+                Expect(CurrentPage(sheet) == page, "the " + name + " page is shown");
+                SavePicture(sheet, prefix + "_" + name + ".png");
+            });
+        }
+        m.Then([](Modeller &) { Modeller::Click(IDOK); });
+    });
+}
 
 std::vector<DemoTour::Stop> DemoTour::DetailStops()
 {
@@ -82,7 +84,7 @@ std::vector<DemoTour::Stop> DemoTour::DetailStops()
         record.notes.holder = static_cast<int32_t>(reinterpret_cast<uintptr_t>(&g_bufferNotes));
         Fill(record.notes.fedBy, "Fed by LATHE");
         Fill(record.notes.feeds, "Feeds MILL");
-        record.notesSlot = BufferNotes;
+        record.notesSlot = HostNotesSlot;
         int result = m_library.Find<decltype(&BufferDetailDialog)>("BufferDetailDialog")(&record);
         printf("  record: name \"%s\", capacity \"%s\", delay option %d, output option %d, output \"%s\"\n",
                record.name, record.capacity, record.delayOption, record.outputOption, record.outputExpression);
@@ -109,13 +111,7 @@ std::vector<DemoTour::Stop> DemoTour::DetailStops()
                  Expect(Modeller::FocusId() == kCapacity, "the refused capacity has the focus");
                  Modeller::ClearAndType(kCapacity, "20");
              });
-             m.Then([](Modeller &) { SwitchPage(1); });
-             m.Then([this](Modeller &) { SavePicture(Modeller::ActiveWindow(), "BufferDetail_reporting.png"); });
-             m.Then([](Modeller &) { SwitchPage(2); });
-             m.Then([this](Modeller &) {
-                 SavePicture(Modeller::ActiveWindow(), "BufferDetail_notes.png");
-                 Modeller::Click(IDOK);
-             });
+             VisitPagesThenOk(m, "BufferDetail");
          },
          buffer, 1},
     };

@@ -9,7 +9,6 @@
 #include <orvane/orvdlg.h>
 
 #include <algorithm>
-#include <cstddef>
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
@@ -20,17 +19,6 @@ namespace {
 DemoModel *g_model = nullptr;
 CallLog *g_log = nullptr;
 HostLoop *g_loop = nullptr;
-
-// The labour block the host's labour rule editor fills: handle, option, three texts, context word.
-struct LabourBlock {
-    int32_t handle;
-    int32_t option;
-    char texts[3][81];
-    char padding;
-    int32_t context;
-};
-static_assert(offsetof(LabourBlock, texts) == 8 && offsetof(LabourBlock, context) == 0xFC);
-constexpr size_t kLabourBlockSize = 256;
 
 // The host's texts for the (group, item) pairs the library asks for.
 struct MessageText {
@@ -108,16 +96,20 @@ void ORVANE_CALL HostCompEditor(int32_t *actionsObject, const char *caption)
     EditHandle(actionsObject, &DemoModel::Actions, [] { return g_model->AddActions("COUNT(1) = COUNT(1) + 1"); });
 }
 
+// The host's labour rule editor, confirmed at once: a missing labour rule is made, and the block learns the
+// rule's handle, the option (1: labour from the pool the rule names) and the pool's name.
 int ORVANE_CALL HostDetailLabourRule(int32_t element, int32_t *labourRuleObject, int ruleKind, void *labourBlock)
 {
-    g_log->Add("DetailLabourRule", element, Handle(labourRuleObject), ruleKind);
+    auto *block = static_cast<OrvLabourBlock *>(labourBlock);
+    g_log->Add("DetailLabourRule", element, Handle(labourRuleObject), ruleKind,
+               block ? "context " + std::to_string(block->context) : "no block");
     EditHandle(labourRuleObject, &DemoModel::LabourRule, [] { return g_model->AddLabourRule("FITTER"); });
-    if (labourBlock) {
-        static_assert(sizeof(LabourBlock) <= kLabourBlockSize);
-        auto *block = static_cast<LabourBlock *>(labourBlock);
-        block->handle = labourRuleObject ? *labourRuleObject : -1;
+    if (block) {
+        const int32_t rule = labourRuleObject ? *labourRuleObject : block->labourRule;
+        const HostText *text = g_model->LabourRule(rule);
+        block->labourRule = rule;
         block->option = 1;
-        CopyOut(block->texts[0], "FITTER");
+        CopyOut(block->texts[0], text ? text->text : "");
         CopyOut(block->texts[1], "");
         CopyOut(block->texts[2], "");
     }
@@ -217,11 +209,20 @@ int ORVANE_CALL HostCopyLabourRule(int32_t source, int32_t *destination, int32_t
     return CopyHandle(&DemoModel::CopyLabourRule, source, destination);
 }
 
+// A handle freed twice would be memory freed twice in the simulation host: noted in the log and printed.
+void NoteDelete(bool freed, const char *what, int32_t handle)
+{
+    if (freed)
+        return;
+    g_log->Add(kRefusedDelete, what, handle);
+    printf("  host: %s %d is not live; nothing freed\n", what, static_cast<int>(handle));
+}
+
 void ORVANE_CALL HostDeleteRule(int32_t *rule, int32_t element, int ruleKind)
 {
     g_log->Add("DeleteRule", Handle(rule), element, ruleKind);
     if (rule) {
-        g_model->DeleteRule(*rule);
+        NoteDelete(g_model->DeleteRule(*rule), "rule", *rule);
         *rule = -1;
     }
 }
@@ -229,7 +230,7 @@ void ORVANE_CALL HostDeleteRule(int32_t *rule, int32_t element, int ruleKind)
 void ORVANE_CALL HostDeleteExpression(int32_t expression)
 {
     g_log->Add("DeleteExpression", expression);
-    g_model->DeleteExpression(expression);
+    NoteDelete(g_model->DeleteExpression(expression), "expression", expression);
 }
 
 bool IsOneOf(int32_t element, std::initializer_list<int> types)
@@ -397,6 +398,11 @@ int RegisterHostCallbacks(OrvdlgLibrary &library)
         ++found;
     }
     return found;
+}
+
+void ORVANE_CALL HostNotesSlot(int32_t holder, const char *text, int one, int zero, int alsoZero)
+{
+    g_log->Add("Notes slot", text, one, zero, alsoZero);
 }
 
 void ORVANE_CALL HostMenuSelect(HWND window, UINT item, UINT flags, HMENU menu)
