@@ -127,8 +127,11 @@ std::unique_ptr<CAddRemoveObject> CMachineMainPage::NewRow() const { return std:
 void CMachineMainPage::ShowType(int32_t type)
 {
     const int32_t old = m_shownType;
-    if (old == OrvMachineMultipleCycle && type != OrvMachineMultipleCycle)
+    if (old == OrvMachineMultipleCycle && type != OrvMachineMultipleCycle) {
+        // Back to the first cycle; what the modeller typed into the one shown stays with it.
+        KeepShownRow();
         ShowRowAt(0);
+    }
     const bool fromFixedFinish = old == OrvMachineBatch || old == OrvMachineMultipleStation;
     if (fromFixedFinish && (type == OrvMachineProduction || type == OrvMachineGeneral || type == OrvMachineMultipleCycle))
         SetDlgItemText(IDC_MACHINE_FINISH_QUANTITY, "1");
