@@ -296,3 +296,24 @@ TEST(MachineDetail, AHostThatCannotCopyAHandleEndsTheExportWithTheMemoryMessage)
     EXPECT_EQ(host.Log().Count("DeleteRule"), 2);
     EXPECT_TRUE(m.Complaint().empty()) << m.Complaint();
 }
+
+TEST(MachineDetail, WhatACycleShowedStaysWithItWhenTheTypeLeavesMultipleCycle)
+{
+    FakeHost host(ORVANE_ORVDLG_LIBRARY);
+    Modeller &m = host.Driver();
+    MachineRecordHost record(OrvMachineMultipleCycle, {{"C1", "1"}, {"C2", "2"}});
+    m.Then([](Modeller &) { Modeller::Choose(kCycleName, 1); });
+    m.Then([](Modeller &) { Modeller::ClearAndType(kCycleTime, "9"); });
+    m.Then([](Modeller &) { Modeller::Choose(kType, OrvMachineBatch); });
+    m.Then([](Modeller &) {
+        EXPECT_EQ(Modeller::Text(kCycleTime), "5"); // the first cycle's
+        Modeller::Choose(kType, OrvMachineMultipleCycle);
+    });
+    m.Then([](Modeller &) { Modeller::Choose(kCycleName, 1); });
+    m.Then([](Modeller &) {
+        EXPECT_EQ(Modeller::Text(kCycleTime), "9");
+        Modeller::Escape();
+    });
+    EXPECT_EQ(ORV_EXPORT(host, MachineDetailDialog)(record.Get()), 0);
+    EXPECT_TRUE(m.Complaint().empty()) << m.Complaint();
+}

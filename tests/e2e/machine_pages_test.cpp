@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,41 @@ TEST(MachinePages, TheFluidRulesPageComesAndGoesWithTheTypeUnlessTheRecordRulesI
         Modeller::Escape();
     });
     EXPECT_EQ(ORV_EXPORT(host, MachineDetailDialog)(record.Get()), 0);
+    EXPECT_TRUE(m.Complaint().empty()) << m.Complaint();
+}
+
+TEST(MachinePages, PagesTakenOutAndPutBackForTheFluidRulesKeepWhatTheModellerTyped)
+{
+    FakeHost host(ORVANE_ORVDLG_LIBRARY);
+    Modeller &m = host.Driver();
+    MachineRecordHost record(OrvMachineGeneral, {{"C1", "1"}});
+    record->shift.shiftsEnabled = 0;
+    m.Then([](Modeller &) { Modeller::SwitchPage(Sheet(), 5); }); // Notes
+    m.Then([](Modeller &) {
+        Modeller::ClearAndType(1000, "Oiled weekly");
+    });
+    m.Then([](Modeller &) { Modeller::SwitchPage(Sheet(), 3); }); // Shift
+    m.Then([](Modeller &) { Modeller::Click(1052); });            // shifts on
+    m.Then([](Modeller &) { Modeller::SwitchPage(Sheet(), 0); });
+    m.Then([](Modeller &) {
+        Modeller::Choose(kType, OrvMachineBatch); // the Fluid Rules page goes in before Shift and Notes
+    });
+    m.Then([](Modeller &) {
+        EXPECT_EQ(PageNames(Sheet()), "General|Setup|Breakdowns|Fluid Rules|Shift|Reporting|Notes|");
+        Modeller::SwitchPage(Sheet(), 4);
+    });
+    m.Then([](Modeller &) {
+        EXPECT_EQ(SendMessageA(Modeller::Control(1052), BM_GETCHECK, 0, 0), BST_CHECKED);
+        Modeller::SwitchPage(Sheet(), 6);
+    });
+    m.Then([](Modeller &) {
+        EXPECT_EQ(Modeller::Text(1000), "Oiled weekly");
+        Modeller::Click(IDOK);
+    });
+    EXPECT_EQ(ORV_EXPORT(host, MachineDetailDialog)(record.Get()), 1);
+    const Log &log = MachineRecordHost::Log();
+    EXPECT_NE(std::find(log.begin(), log.end(), "notes Oiled weekly"), log.end());
+    EXPECT_EQ(record->shift.shiftsEnabled, 1);
     EXPECT_TRUE(m.Complaint().empty()) << m.Complaint();
 }
 
