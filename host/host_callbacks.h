@@ -5,6 +5,8 @@
 
 #include <orvane/export.h>
 
+#include <cstdint>
+
 class CallLog;
 class DemoModel;
 class HostLoop;
