@@ -21,6 +21,7 @@
 #include "orvane/records/buffer.h"
 #include "orvane/records/input_field.h"
 #include "orvane/records/machine.h"
+#include "orvane/records/part.h"
 #include "orvane/records/prompt.h"
 
 #ifdef __cplusplus
@@ -181,6 +182,10 @@ ORVANE_EXPORT int ORVANE_CALL BufferDetailDialog(OrvBufferRecord *buffer);
  * finish slot runs (with 1 after OK, else 0); then the record gets its own array back. After OK the notes
  * slot is called before the finish slot. */
 ORVANE_EXPORT int ORVANE_CALL MachineDetailDialog(OrvMachineRecord *machine);
+/* 1 after OK: the apply slot, the attributes apply slot, the routes slot (with a fresh array of the stages
+ * that lives for the call, or none and count 0), the report-state slot and the notes slot, in that order.
+ * 0 after Cancel (no slot is called) or when memory ran out. */
+ORVANE_EXPORT int ORVANE_CALL PartDetailDialog(OrvPartRecord *part);
 
 /* Answers of FileExistsDialog. */
 #define ORV_FILE_EXISTS_STOP 338

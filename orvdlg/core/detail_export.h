@@ -36,7 +36,8 @@ struct DetailExport {
 int RunDetailExport(const DetailExport &detail);
 
 // The parts most detail records share under the same names: the element number and name, the apply,
-// cancel and report-state slots, the reporting field and the notes block with its slot.
+// cancel (for records that have one) and report-state slots, the reporting field and the notes block with
+// its slot.
 template <typename Record>
 void UseCommonRecordParts(DetailExport &detail, Record *record, CReportPage &reporting, CNotesPage &notes)
 {
@@ -54,8 +55,10 @@ void UseCommonRecordParts(DetailExport &detail, Record *record, CReportPage &rep
         if (record->reportState)
             record->reportState(record->element, state);
     };
-    detail.cancel = [record] {
-        if (record->cancel)
-            record->cancel(record);
-    };
+    if constexpr (requires { record->cancel; }) {
+        detail.cancel = [record] {
+            if (record->cancel)
+                record->cancel(record);
+        };
+    }
 }

@@ -118,6 +118,7 @@ void CRowListPage::EditRows()
     dialog.m_rows = std::move(copies);
     dialog.m_prototype = prototype.get();
     dialog.m_descriptionLimit = m_settings.descriptionLimit;
+    dialog.m_numbered = m_settings.numbered;
     dialog.m_minimumCount = m_settings.minimumCount;
     dialog.m_maximumCount = m_settings.maximumCount;
     dialog.m_selectedIndex = HasRows() ? m_current : -1;

@@ -21,6 +21,7 @@ struct RowListSettings {
     int minimumCount = 0;
     int maximumCount = -1;
     int descriptionLimit = 20;
+    bool numbered = false;   // rows are named by their positions, from 1: there is nothing to rename
     UINT firstRowNameId = 0; // the add/remove dialog's suggestion for the first row of an empty list
     int summaryKind = 0;
     std::span<const int> rowControls; // disabled while the list is empty

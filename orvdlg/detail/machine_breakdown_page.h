@@ -3,11 +3,11 @@
 #pragma once
 #include "core/row_list_page.h"
 #include "detail/machine_breakdown_data.h"
-#include "detail/machine_row_list.h"
+#include "core/row_list.h"
 
 #include <orvane/records/machine.h>
 
-using MachineBreakdownList = MachineRowList<CMachineBdownData, OrvMachineBreakdown>;
+using MachineBreakdownList = RowList<CMachineBdownData, OrvMachineBreakdown>;
 
 class CMachineBreakdownPage : public CRowListPage {
     DECLARE_DYNAMIC(CMachineBreakdownPage)

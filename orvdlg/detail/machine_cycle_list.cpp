@@ -7,7 +7,7 @@
 
 bool MachineCycleList::Load(const OrvMachineRecord &record)
 {
-    if (!MachineRowList::Load(record.cycles, record.cycleCount))
+    if (!RowList::Load(record.cycles, record.cycleCount))
         return false;
     if (Count() > 0)
         return true;

@@ -1,12 +1,12 @@
 // The machine page's cycles: at least one, summarised for the Summary dialog.
 #pragma once
 #include "detail/machine_cycle_data.h"
-#include "detail/machine_row_list.h"
+#include "core/row_list.h"
 #include "core/summary_rows.h"
 
 #include <orvane/records/machine.h>
 
-class MachineCycleList : public MachineRowList<CMachineCycleData, OrvMachineCycle> {
+class MachineCycleList : public RowList<CMachineCycleData, OrvMachineCycle> {
 public:
     // Copies the record's cycles; a record without any gets a new cycle. False when a host copy failed.
     bool Load(const OrvMachineRecord &record);

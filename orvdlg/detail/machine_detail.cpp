@@ -4,7 +4,7 @@
 #include "core/detail_export.h"
 #include "core/export_guard.h"
 #include "core/handle_copies.h"
-#include "detail/fresh_row_array.h"
+#include "core/fresh_row_array.h"
 #include "detail/machine_type_look.h"
 
 #include <orvane/export.h>

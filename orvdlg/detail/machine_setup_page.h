@@ -2,12 +2,12 @@
 // which interval fields show; the station number is chosen only on Multiple Station machines.
 #pragma once
 #include "core/row_list_page.h"
-#include "detail/machine_row_list.h"
+#include "core/row_list.h"
 #include "detail/machine_setup_data.h"
 
 #include <orvane/records/machine.h>
 
-using MachineSetupList = MachineRowList<CMachineSetupData, OrvMachineSetup>;
+using MachineSetupList = RowList<CMachineSetupData, OrvMachineSetup>;
 
 class CMachineSetupPage : public CRowListPage {
     DECLARE_DYNAMIC(CMachineSetupPage)

@@ -24,3 +24,4 @@
 #include "add_remove_ids.h"
 #include "buffer_ids.h"
 #include "machine_ids.h"
+#include "part_ids.h"

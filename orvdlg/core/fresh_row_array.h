@@ -20,7 +20,7 @@ public:
     FreshRowArray(const FreshRowArray &) = delete;
     FreshRowArray &operator=(const FreshRowArray &) = delete;
 
-    // Stores `rows` (a MachineRowList) into a fresh, zeroed array that the record then points to; an empty
+    // Stores `rows` (a RowList) into a fresh, zeroed array that the record then points to; an empty
     // list gives no array. False when memory ran out or a host copy failed: the handles already stored are
     // handed to `giveBack` and the record keeps its own array.
     template <typename Rows> bool Store(Rows &rows, std::function<void(Entry &)> giveBack)

@@ -1,6 +1,6 @@
-// A machine's rows of one kind (cycles, setups, breakdowns), in order: loaded from the record's array with
-// handles of their own, edited by a page and in the add/remove dialog, and stored into a fresh array when
-// the sheet closes. `Row` is a CAddRemoveObject with
+// A sheet's rows of one kind (a machine's cycles, setups or breakdowns, a part's route stages), in order:
+// loaded from the record's array (with handles of their own), edited by a page and in the add/remove dialog,
+// and stored into a fresh array when the sheet closes. `Row` is a CAddRemoveObject with
 //   static std::unique_ptr<Row> FromRecord(const Entry &), static std::unique_ptr<Row> CopyOf(const Row &),
 //   bool StoreInto(Entry &) const
 // each failing (null, false) when the host could not copy a handle.
@@ -9,7 +9,7 @@
 
 #include <memory>
 
-template <typename Row, typename Entry> class MachineRowList {
+template <typename Row, typename Entry> class RowList {
 public:
     // Copies `count` entries (origin indexes 0, 1, ...). False when a copy failed; the list is then empty.
     bool Load(const Entry *entries, int count)
