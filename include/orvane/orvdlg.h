@@ -179,7 +179,8 @@ ORVANE_EXPORT int ORVANE_CALL PromptDialog(OrvPromptRecord *prompt);
 ORVANE_EXPORT int ORVANE_CALL BufferDetailDialog(OrvBufferRecord *buffer);
 /* 1 after OK, 0 after Cancel or when memory ran out (a message says so; the finish slot is then not
  * called). Whatever the end, the cycles are stored into a fresh array that the record points to while its
- * finish slot runs (with 1 after OK, else 0); then the record gets its own array back. After OK the notes
+ * finish slot runs (with 1 after OK, else 0); then the record gets its own array pointers back (the counts
+ * stay those of the rows handed over). After OK the notes
  * slot is called before the finish slot. */
 ORVANE_EXPORT int ORVANE_CALL MachineDetailDialog(OrvMachineRecord *machine);
 /* 1 after OK: the apply slot, the attributes apply slot, the routes slot (with a fresh array of the stages

@@ -1,6 +1,8 @@
 // The fresh array a sheet stores one kind of row into when it closes (a machine's cycles, setups or
 // breakdowns). While it lives the record points to it, so that the host reads it in its finish slot;
-// afterwards the record gets its own array and count back and the fresh array is freed.
+// afterwards the record gets its own array pointer back and the fresh array is freed. The count stays the
+// number of rows handed over, as hosts expect after the finish call; only when nothing was handed over (a
+// failed store) does the record get its own count back too.
 #pragma once
 #include <cstdint>
 #include <cstdlib>
@@ -13,7 +15,8 @@ public:
     {
         if (m_swapped) {
             m_pointer = m_ownEntries;
-            m_count = m_ownCount;
+            if (!m_handedOver)
+                m_count = m_ownCount;
         }
         std::free(m_fresh);
     }
@@ -42,6 +45,7 @@ public:
             GiveBackStored();
             return false;
         }
+        m_handedOver = true;
         return true;
     }
     // A later store failed and the host will not see these rows: their handles go back to it.
@@ -50,6 +54,7 @@ public:
         for (int i = 0; m_fresh && i < m_stored; ++i)
             m_giveBack(m_fresh[i]);
         m_stored = 0;
+        m_handedOver = false;
     }
 
 private:
@@ -59,6 +64,7 @@ private:
     std::function<void(Entry &)> m_giveBack;
     int m_stored = 0;
     bool m_swapped = false;
+    bool m_handedOver = false;
     Entry *m_ownEntries = nullptr;
     int32_t m_ownCount = 0;
 };

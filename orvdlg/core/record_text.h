@@ -26,3 +26,10 @@ inline void WriteRecordText(char *field, size_t size, const char *text)
     std::memset(field + length, 0, size - length);
 }
 template <size_t N> void WriteRecordText(char (&field)[N], const char *text) { WriteRecordText(field, N, text); }
+// The same for a field whose texts hold at most `limit` characters although the field has room for more.
+template <size_t N> void WriteRecordText(char (&field)[N], const char *text, size_t limit)
+{
+    const size_t used = limit + 1 < N ? limit + 1 : N;
+    WriteRecordText(field, used, text);
+    std::memset(field + used, 0, N - used);
+}

@@ -94,6 +94,9 @@ void CRowListPage::RenameRow()
         return;
     CString name;
     m_combo.GetWindowText(name);
+    // Text put into the field without typing may pass the limit that typing keeps to.
+    if (m_settings.descriptionLimit > 0 && name.GetLength() > m_settings.descriptionLimit)
+        name = name.Left(m_settings.descriptionLimit);
     const DWORD selection = static_cast<DWORD>(m_combo.SendMessage(CB_GETEDITSEL, 0, 0));
     m_combo.InsertString(m_current, name);
     m_combo.DeleteString(static_cast<UINT>(m_current + 1));

@@ -80,7 +80,7 @@ void CMachineBdownData::WriteFields(OrvMachineBreakdown &breakdown) const
 {
     breakdown.checkAtCycleStart = m_checkAtCycleStart;
     breakdown.mode = m_mode;
-    WriteRecordText(breakdown.description, GetName());
+    WriteRecordText(breakdown.description, GetName(), kDescriptionLimit);
     breakdown.origin = GetOriginIndex();
     WriteRecordText(breakdown.timeBetweenFailures, m_timeBetweenFailures);
     WriteRecordText(breakdown.operationsBetweenFailures, m_operations);

@@ -23,6 +23,7 @@ public:
     // entry.
     void WriteFields(OrvMachineBreakdown &breakdown) const;
 
+    static constexpr int kDescriptionLimit = 20;
     static constexpr int kLabourKind = 8;
 
     int32_t m_element;

@@ -74,7 +74,7 @@ std::unique_ptr<CMachineCycleData> CMachineCycleData::FromRecord(const OrvMachin
 bool CMachineCycleData::StoreInto(OrvMachineCycle &cycle) const
 {
     cycle.inputRule = cycle.startActions = cycle.finishActions = cycle.labour.labourRule = -1;
-    WriteRecordText(cycle.description, GetName());
+    WriteRecordText(cycle.description, GetName(), kDescriptionLimit);
     WriteRecordText(cycle.inputQuantity, m_inputQuantity);
     WriteRecordText(cycle.cycleTime, m_cycleTime);
     WriteRecordText(cycle.finishQuantity, m_finishQuantity);

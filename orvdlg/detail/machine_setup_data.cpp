@@ -79,7 +79,7 @@ bool CMachineSetupData::StoreInto(OrvMachineSetup &setup) const
 void CMachineSetupData::WriteFields(OrvMachineSetup &setup) const
 {
     setup.mode = m_mode;
-    WriteRecordText(setup.description, GetName());
+    WriteRecordText(setup.description, GetName(), kDescriptionLimit);
     setup.origin = GetOriginIndex();
     WriteRecordText(setup.setupTime, m_setupTime);
     WriteRecordText(setup.station, m_station);

@@ -21,6 +21,7 @@ public:
     // The setup's mode, description, origin, texts and labour values (no handles) into a record entry.
     void WriteFields(OrvMachineSetup &setup) const;
 
+    static constexpr int kDescriptionLimit = 20;
     static constexpr int kLabourKind = 7;
 
     int32_t m_element;

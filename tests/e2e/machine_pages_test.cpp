@@ -203,7 +203,8 @@ TEST(MachinePages, AnEmptySetupListDisablesThePageUntilASetupIsAdded)
     const Log &log = MachineRecordHost::Log();
     EXPECT_NE(std::find(log.begin(), log.end(), "setup 0 1 Message 65,0"), log.end());
     EXPECT_EQ(log.at(log.size() - 2), "setups 1: Setup Number 1/0/1");
-    EXPECT_EQ(record->setupCount, 0); // the host's own array again
+    EXPECT_EQ(record->setups, nullptr); // the host's own array (none) again, the count that handed over
+    EXPECT_EQ(record->setupCount, 1);
     EXPECT_TRUE(m.Complaint().empty()) << m.Complaint();
 }
 

@@ -97,7 +97,9 @@ bool RandomModeller::Click(HWND button)
 
 bool RandomModeller::Paste(HWND control)
 {
-    if (!Usable(control) || !Editable(control))
+    // A combo box's own field renames rows as it changes; descriptions put past their limit there have a
+    // test of their own.
+    if (!Usable(control) || !Editable(control) || KindOf(GetParent(control)) == ControlKind::Combo)
         return false;
     const std::string text(90 + static_cast<size_t>(Pick(60)), 'P');
     Modeller::Focus(control);

@@ -29,7 +29,8 @@ public:
     bool TypeInto(HWND control);           // any text, after what the control holds
     bool ChooseIn(HWND control);           // any item of a combo or list box
     bool Click(HWND button);
-    // Puts a text past every limit into an edit or combo box without typing, as a program pasting would.
+    // Puts a text past every limit into an edit or combo box without typing, as a program would (not into a
+    // combo box's own field).
     bool Paste(HWND control);
     // Acts on any control of `window` or its pages as its class suggests, sparing the ids in `spared`.
     bool ActOnAnyControl(HWND window, std::span<const int> spared = {});
