@@ -116,6 +116,7 @@ DemoModel::DemoModel()
     AddExpression("BATCH * 2");
     AddLabourRule("FITTER");
     AddMachines();
+    AddParts();
 }
 
 // DRILL is a Single machine; PRESS a Multiple Cycle machine whose cycles load, stamp and unload. The third
@@ -164,6 +165,23 @@ void DemoModel::AddMachines()
     press.reporting = 2;
     press.notes = "Stamps two gadgets from each pair of blanks.";
     m_machines.push_back(std::move(press));
+}
+
+// WIDGET arrives by itself, is counted on arrival and goes to the lathe, then to packing.
+void DemoModel::AddParts()
+{
+    DemoPart widget;
+    widget.element = FindByName("WIDGET")->number;
+    widget.maximumArrivals = "500";
+    widget.interArrival = "NEGEXP(4)";
+    widget.lotSize = "2";
+    widget.shift = "DAYS";
+    widget.outputRule = AddRule("PUSH to INQ", "Push");
+    widget.createActions = AddActions("COUNT(4) = COUNT(4) + 1");
+    widget.stages = {{"LATHE", "5", "12"}, {"PACK", "0", "3"}};
+    widget.reporting = 2;
+    widget.notes = "Raw widgets from the foundry, in pairs.";
+    m_parts.push_back(std::move(widget));
 }
 
 DemoModel::~DemoModel()
@@ -219,10 +237,22 @@ int DemoModel::NextFiltered(int32_t typeFilter, int startIndex) const
     return -1;
 }
 
+namespace {
+template <typename Kept> Kept *FindKept(std::vector<Kept> &kept, int32_t element)
+{
+    auto it = std::find_if(kept.begin(), kept.end(), [&](auto &k) { return k.element == element; });
+    return it == kept.end() ? nullptr : &*it;
+}
+} // namespace
+
 DemoMachine *DemoModel::FindMachine(int32_t element)
 {
-    auto it = std::find_if(m_machines.begin(), m_machines.end(), [&](auto &m) { return m.element == element; });
-    return it == m_machines.end() ? nullptr : &*it;
+    return FindKept(m_machines, element);
+}
+
+DemoPart *DemoModel::FindPart(int32_t element)
+{
+    return FindKept(m_parts, element);
 }
 
 void DemoModel::ReplaceCycles(DemoMachine &machine, std::vector<DemoCycle> cycles)

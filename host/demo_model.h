@@ -16,6 +16,7 @@
 // actions through CopyExpression and DeleteExpression, so one handle must mean one thing in either call.
 #pragma once
 #include "demo_machine.h"
+#include "demo_part.h"
 
 #include <cstdint>
 #include <string>
@@ -91,6 +92,8 @@ public:
     // Machines. Replacing a machine's cycles frees the handles of the cycles it had; the new cycles' handles
     // become the machine's.
     DemoMachine *FindMachine(int32_t element);
+    // Parts. A part's rule and actions handles are its own; the routes it is given replace its stages.
+    DemoPart *FindPart(int32_t element);
     void ReplaceCycles(DemoMachine &machine, std::vector<DemoCycle> cycles);
     // Frees a cycle's handles; false when one of them was not live.
     bool FreeHandles(const DemoCycle &cycle);
@@ -109,6 +112,7 @@ public:
 private:
     void AddElement(int type, const std::string &name, const std::string &description, int quantity = 1);
     void AddMachines();
+    void AddParts();
     static int32_t Add(std::vector<HostText> &table, const std::string &text, const std::string &word);
     static const HostText *Get(const std::vector<HostText> &table, int32_t handle);
     static int32_t Copy(std::vector<HostText> &table, int32_t handle);
@@ -120,5 +124,6 @@ private:
     int32_t *m_orderPointer = nullptr;
     std::vector<HostText> m_rules, m_expressions;
     std::vector<DemoMachine> m_machines;
+    std::vector<DemoPart> m_parts;
     std::vector<int32_t *> m_objectLists;
 };

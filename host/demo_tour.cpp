@@ -56,7 +56,7 @@ int DemoTour::Run(bool allowMissing)
     Modeller modeller;
     modeller.SetMessageFilter([this](MSG *msg) { return m_loop.FilterMessage(msg); });
     m_loop.SetDriver([&modeller] { modeller.ProcessEvents(); });
-    for (auto stops : {MessageStops(), PromptStops(), DetailStops(), MachineStops()})
+    for (auto stops : {MessageStops(), PromptStops(), DetailStops(), MachineStops(), PartStops()})
         for (const Stop &stop : stops)
             RunStop(modeller, stop);
     CheckClipboardService();

@@ -36,10 +36,13 @@ private:
     std::vector<Stop> PromptStops();
     std::vector<Stop> DetailStops();  // demo_tour_details.cpp
     std::vector<Stop> MachineStops(); // demo_tour_machine.cpp
+    std::vector<Stop> PartStops();    // demo_tour_part.cpp
     // The last steps of a sheet's stop: the modeller visits each page after the current one, a picture of
     // each saved as <prefix>_<page>.png, then presses OK. Queued when the earlier steps have run, because the
     // number of pages is known only then.
     void VisitPagesThenOk(Modeller &modeller, const std::string &prefix);
+    // A picture of the sheet as it shows its current page, saved as <prefix>_<page>.png.
+    void SavePagePicture(HWND sheet, const std::string &prefix);
     // Calls the export by name with these arguments.
     template <typename Function, typename... Args> std::function<int()> Caller(const char *name, Args... args);
     void RunStop(Modeller &modeller, const Stop &stop);

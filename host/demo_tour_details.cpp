@@ -53,13 +53,17 @@ void DemoTour::VisitPagesThenOk(Modeller &modeller, const std::string &prefix)
         for (int page = CurrentPage(sheet) + 1; page < PageCount(sheet); ++page) {
             m.Then([page](Modeller &) { SwitchPage(page); });
             m.Then([this, prefix, sheet, page](Modeller &) {
-                const std::string name = PageName(sheet, page);
-                Expect(CurrentPage(sheet) == page, "the " + name + " page is shown");
-                SavePicture(sheet, prefix + "_" + name + ".png");
+                Expect(CurrentPage(sheet) == page, "the " + PageName(sheet, page) + " page is shown");
+                SavePagePicture(sheet, prefix);
             });
         }
         m.Then([](Modeller &) { Modeller::Click(IDOK); });
     });
+}
+
+void DemoTour::SavePagePicture(HWND sheet, const std::string &prefix)
+{
+    SavePicture(sheet, prefix + "_" + PageName(sheet, CurrentPage(sheet)) + ".png");
 }
 
 std::vector<DemoTour::Stop> DemoTour::DetailStops()

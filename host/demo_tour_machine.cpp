@@ -4,7 +4,7 @@
 
 #include "call_log.h"
 #include "demo_model.h"
-#include "expression_checker.h"
+#include "field_verdict.h"
 #include "host_callbacks.h"
 #include "machine_record.h"
 #include "modeller.h"
@@ -38,26 +38,9 @@ struct MachineSlots {
 };
 MachineSlots g_slots;
 
-struct Field {
-    int32_t number;
-    std::string text;
-};
-
-struct Verdict {
-    int32_t field = -1; // -1: accepted
-    std::string why;
-    std::string Text() const { return field == -1 ? "-> -1" : "-> " + std::to_string(field) + " (" + why + ")"; }
-};
-
-// The host compiles each field in turn; the first that does not compile is the one it names.
 Verdict FirstWrong(const std::vector<Field> &fields)
 {
-    for (const Field &field : fields) {
-        std::string error = ExpressionChecker(*g_slots.model).Check(field.text);
-        if (!error.empty())
-            return {field.number, error};
-    }
-    return {};
+    return ::FirstWrong(*g_slots.model, fields);
 }
 
 std::string Shown(const OrvMachineCycle &cycle)

@@ -50,7 +50,7 @@ MachineRecord::MachineRecord(const DemoModel &model, const DemoMachine &machine)
     Fill(r.shift.allowance, "0");
     r.reporting = machine.reporting;
     m_notes.text = machine.notes.c_str();
-    r.notes.holder = static_cast<int32_t>(reinterpret_cast<uintptr_t>(&m_notes));
+    r.notes.holder = m_notes.Address();
 }
 
 std::vector<DemoCycle> CyclesOf(const OrvMachineRecord &record)

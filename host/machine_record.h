@@ -2,6 +2,7 @@
 // the host takes back in the record's finish slot.
 #pragma once
 #include "demo_machine.h"
+#include "record_field.h"
 
 #include <orvane/records/machine.h>
 
@@ -21,14 +22,9 @@ public:
     const OrvMachineCycle *OwnCycles() const { return m_cycles.data(); }
 
 private:
-    // The notes holder: the host object whose first member points to the notes text.
-    struct Notes {
-        const char *text;
-    };
-
     OrvMachineRecord m_record{};
     std::vector<OrvMachineCycle> m_cycles;
-    Notes m_notes{};
+    NotesHolder m_notes;
 };
 
 // The cycles of a record's array as the host keeps them; their handles are the array's.

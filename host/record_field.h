@@ -1,7 +1,15 @@
 // The fixed-size text fields of the library's records, as the host writes and reads them.
 #pragma once
+#include <cstdint>
 #include <cstring>
 #include <string>
+
+// The notes holder of the host's element records: the host object whose first member points to the notes text.
+// The record carries its address.
+struct NotesHolder {
+    const char *text = nullptr;
+    int32_t Address() const { return static_cast<int32_t>(reinterpret_cast<uintptr_t>(this)); }
+};
 
 // At most N - 1 characters, always terminated.
 template <size_t N> void Fill(char (&field)[N], const std::string &text)

@@ -17,6 +17,11 @@ void SwitchPage(int index)
     SendMessageA(GetActiveWindow(), PSM_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
+HWND PageControl(int id)
+{
+    return GetDlgItem(reinterpret_cast<HWND>(SendMessageA(GetActiveWindow(), PSM_GETCURRENTPAGEHWND, 0, 0)), id);
+}
+
 int PageCount(HWND sheet)
 {
     return static_cast<int>(SendMessageA(Tabs(sheet), TCM_GETITEMCOUNT, 0, 0));

@@ -150,8 +150,19 @@ void CRowListPage::SummarizeRows()
         },
         CString());
     const int chosen = RunSummaryDialog(m_settings.summaryKind, text, m_current);
-    if (HasRows())
-        ShowRowAt(SummaryRowOrCurrent(chosen, RowCount(), m_current));
+    if (!HasRows())
+        return;
+    const int target = SummaryRowOrCurrent(chosen, RowCount(), m_current);
+    // Choosing another row in the summary leaves the shown one, as choosing it in the list does: the host
+    // checks the shown row first, and a refused field keeps it.
+    if (target != m_current) {
+        const int32_t wrong = CheckShownRow();
+        if (wrong != -1) {
+            FocusField(wrong);
+            return;
+        }
+    }
+    ShowRowAt(target);
 }
 
 BOOL CRowListPage::OnCommand(WPARAM wParam, LPARAM lParam)

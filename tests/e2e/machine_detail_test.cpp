@@ -251,7 +251,9 @@ TEST(MachineDetail, CyclesAreAddedInTheDialogAndChosenInTheSummary)
     EXPECT_EQ(ORV_EXPORT(host, MachineDetailDialog)(record.Get()), 0);
     // Cancel still hands the host the page's cycles, with ok 0 and without the notes.
     EXPECT_EQ(MachineRecordHost::Log().back(), "finish 0 3: C1/1/3004/3007 C3/0/-1/-1 C2/2/-1/-1");
-    EXPECT_EQ(MachineRecordHost::Log().size(), 1u);
+    // Before the summary moved to the third cycle, the host checked the one shown (the new cycle).
+    EXPECT_EQ(MachineRecordHost::Log().front(), "cycle 0|Message 65,0|1");
+    EXPECT_EQ(MachineRecordHost::Log().size(), 2u);
     // The host's own array again; the count stays that of the cycles handed over.
     EXPECT_EQ(record->cycles, record.OwnCycles());
     EXPECT_EQ(record->cycleCount, 3);

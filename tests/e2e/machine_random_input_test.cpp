@@ -69,7 +69,6 @@ struct HostPlay {
 };
 HostPlay *g_host = nullptr;
 
-template <size_t N> bool Terminated(const char (&field)[N]) { return std::memchr(field, 0, N) != nullptr; }
 
 int32_t ORVANE_CALL RandomVerdict(OrvMachineRecord *) { return g_host->Verdict({0, 1, 2, 3, 4, 5, 6, 7, 8}); }
 int32_t ORVANE_CALL RandomCycleVerdict(OrvMachineCycle *) { return g_host->Verdict({3, 5, 7}); }
@@ -79,10 +78,6 @@ int32_t ORVANE_CALL RandomFluidVerdict(OrvMachineRecord *) { return g_host->Verd
 
 // What the host reads back from the fresh arrays: every text ends within its field (a description within 20
 // characters), and the handles become the host's.
-template <size_t N> void ExpectText(const char (&field)[N], const char *what, size_t longest = N - 1)
-{
-    EXPECT_TRUE(Terminated(field) && std::strlen(field) <= longest) << what << ": " << std::string(field, N);
-}
 void ReadBackLabour(const OrvLabourBlock &labour)
 {
     for (const auto &text : labour.texts)
@@ -184,18 +179,6 @@ void SheetStep(RandomModeller &modeller, HWND sheet)
     }
 }
 
-// Inside the add/remove dialog, the summary, a message box.
-void NestedStep(RandomModeller &modeller, HWND active)
-{
-    const int roll = modeller.Pick(100);
-    if (roll < 8)
-        Modeller::Escape();
-    else if (roll < 11)
-        Modeller::Enter();
-    else
-        modeller.ActOnAnyControl(active);
-}
-
 // Closes what is open above the sheet, cuts back the texts that the host could never accept, and ends the
 // sheet; called again until the sheet is gone.
 bool EndSheet(RandomModeller &modeller, int ending, int &attempts)
@@ -204,15 +187,8 @@ bool EndSheet(RandomModeller &modeller, int ending, int &attempts)
     if (!IsWindow(sheet))
         return true;
     g_host->accepting = true;
-    HWND active = GetActiveWindow();
-    ++attempts;
-    if (active != sheet) {
-        if (attempts % 4 == 0)
-            PostMessageA(active, WM_COMMAND, IDCANCEL, 0);
-        else
-            Modeller::Escape();
+    if (RandomModeller::CloseDialogAbove(sheet, ++attempts))
         return false;
-    }
     for (auto [id, limit] : {std::pair{kName, 8}, std::pair{kQuantity, 80}, std::pair{kPriority, 80}}) {
         HWND field = Modeller::Control(id, sheet);
         if (GetWindowTextLengthA(field) > limit)
@@ -352,7 +328,7 @@ TEST(MachineRandomInput, ThousandsOfStepsKeepTheRecordItsArraysAndEveryHandleInO
                 if (active == modeller.Window())
                     SheetStep(modeller, active);
                 else
-                    NestedStep(modeller, active);
+                    modeller.ActInNestedDialog(active);
             },
             [&] { return EndSheet(modeller, ending, attempts); });
         const int result = ORV_EXPORT(host, MachineDetailDialog)(record.Get());

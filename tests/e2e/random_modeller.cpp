@@ -157,3 +157,26 @@ void RandomModeller::Next(std::shared_ptr<RunState> state)
         }
     });
 }
+
+void RandomModeller::ActInNestedDialog(HWND active)
+{
+    const int roll = Pick(100);
+    if (roll < 8)
+        Modeller::Escape();
+    else if (roll < 11)
+        Modeller::Enter();
+    else
+        ActOnAnyControl(active);
+}
+
+bool RandomModeller::CloseDialogAbove(HWND sheet, int attempt)
+{
+    HWND active = GetActiveWindow();
+    if (active == sheet)
+        return false;
+    if (attempt % 4 == 0)
+        PostMessageA(active, WM_COMMAND, IDCANCEL, 0);
+    else
+        Modeller::Escape();
+    return true;
+}

@@ -36,6 +36,12 @@ public:
     bool ActOnAnyControl(HWND window, std::span<const int> spared = {});
     // Moves the sheet to any of its pages.
     void SwitchPage(HWND sheet);
+    // One step inside a dialog opened above the sheet (the add/remove dialog, the summary, a message box):
+    // mostly acting on its controls, sometimes Escape or Enter.
+    void ActInNestedDialog(HWND active);
+    // While ending a sheet: closes a dialog open above it, by Escape or (every fourth attempt) by its Cancel
+    // command. False when the sheet itself is active.
+    static bool CloseDialogAbove(HWND sheet, int attempt);
 
     // Queues `count` steps of `step`, then `end` until it gives true (it is called again after the queue
     // has been pumped, for an end that has to wait, say, for nested dialogs to close). Steps queued by an

@@ -1,8 +1,12 @@
 // Compares a host record's bytes before and after a library wrote into it: every byte outside the fields the
 // library may write must keep its value.
 #pragma once
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
+#include <string>
 #include <vector>
 
 struct FieldSpan {
@@ -38,4 +42,11 @@ inline std::vector<size_t> ChangedOutside(const std::vector<unsigned char> &befo
             changed.push_back(i);
     }
     return changed;
+}
+
+// A text field the library wrote: terminated within the field and at most `longest` characters long.
+template <size_t N> bool Terminated(const char (&field)[N]) { return std::memchr(field, 0, N) != nullptr; }
+template <size_t N> void ExpectText(const char (&field)[N], const char *what, size_t longest = N - 1)
+{
+    EXPECT_TRUE(Terminated(field) && std::strlen(field) <= longest) << what << ": " << std::string(field, N);
 }
