@@ -11,7 +11,7 @@
 
 template <typename Row, typename Entry> class RowList {
 public:
-    // Copies `count` entries (origin indexes 0, 1, ...). False when a copy failed; the list is then empty.
+    // Copies `count` entries. False when a copy failed; the list is then empty.
     bool Load(const Entry *entries, int count)
     {
         m_rows.clear();
@@ -21,7 +21,9 @@ public:
                 m_rows.clear();
                 return false;
             }
-            row->SetOriginIndex(i);
+            // Entries that carry their own origin index keep it; the others are known by their position.
+            if constexpr (!requires(const Entry &entry) { entry.origin; })
+                row->SetOriginIndex(i);
             m_rows.push_back(std::move(row));
         }
         return true;

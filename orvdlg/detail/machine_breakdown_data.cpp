@@ -6,7 +6,6 @@
 #include "core/record_text.h"
 #include "detail/machine_row_handles.h"
 
-#include <new>
 
 IMPLEMENT_DYNCREATE(CMachineBdownData, CAddRemoveObject)
 
@@ -22,58 +21,39 @@ CMachineBdownData::~CMachineBdownData()
     DeleteActionsHandle(m_resumeActions);
 }
 
-std::unique_ptr<CMachineBdownData> CMachineBdownData::CopyOf(const CMachineBdownData &source)
+void CMachineBdownData::ReadFields(const OrvMachineBreakdown &breakdown)
 {
-    auto copy = std::unique_ptr<CMachineBdownData>(new (std::nothrow) CMachineBdownData);
-    if (!copy)
-        return nullptr;
-    copy->SetName(source.GetName());
-    copy->SetOriginIndex(source.GetOriginIndex());
-    copy->m_mode = source.m_mode;
-    copy->m_repairTime = source.m_repairTime;
-    copy->m_operations = source.m_operations;
-    copy->m_timeBetweenFailures = source.m_timeBetweenFailures;
-    copy->m_scrapPart = source.m_scrapPart;
-    copy->m_setupOnRepair = source.m_setupOnRepair;
-    copy->m_lifeUsed = source.m_lifeUsed;
-    copy->m_checkAtCycleStart = source.m_checkAtCycleStart;
-    copy->m_labour.TakeValues(source.m_labour);
-    if (!CopyRowHandles(source.m_element, kLabourKind, source.m_breakdownActions, source.m_resumeActions,
-                        source.m_labour.labourRule, copy->m_breakdownActions, copy->m_resumeActions,
-                        copy->m_labour.labourRule))
-        return nullptr;
-    return copy;
+    SetName(ReadRecordText(breakdown.description));
+    SetOriginIndex(breakdown.origin);
+    m_checkAtCycleStart = breakdown.checkAtCycleStart;
+    m_mode = breakdown.mode;
+    m_timeBetweenFailures = ReadRecordText(breakdown.timeBetweenFailures);
+    m_operations = ReadRecordText(breakdown.operationsBetweenFailures);
+    m_repairTime = ReadRecordText(breakdown.repairTime);
+    m_scrapPart = breakdown.scrapPart;
+    m_setupOnRepair = breakdown.setupOnRepair;
+    m_lifeUsed = ReadRecordText(breakdown.lifeUsed);
+    m_labour.TakeBlock(breakdown.labour);
 }
 
-std::unique_ptr<CMachineBdownData> CMachineBdownData::FromRecord(const OrvMachineBreakdown &breakdown)
+void CMachineBdownData::TakeHandles(const OrvMachineBreakdown &breakdown)
 {
-    auto row = std::unique_ptr<CMachineBdownData>(new (std::nothrow) CMachineBdownData);
-    if (!row)
-        return nullptr;
-    row->SetName(ReadRecordText(breakdown.description));
-    row->SetOriginIndex(breakdown.origin);
-    row->m_mode = breakdown.mode;
-    row->m_repairTime = ReadRecordText(breakdown.repairTime);
-    row->m_operations = ReadRecordText(breakdown.operationsBetweenFailures);
-    row->m_timeBetweenFailures = ReadRecordText(breakdown.timeBetweenFailures);
-    row->m_scrapPart = breakdown.scrapPart;
-    row->m_setupOnRepair = breakdown.setupOnRepair;
-    row->m_lifeUsed = ReadRecordText(breakdown.lifeUsed);
-    row->m_checkAtCycleStart = breakdown.checkAtCycleStart;
-    row->m_labour.TakeBlock(breakdown.labour);
-    if (!CopyRowHandles(row->m_element, kLabourKind, breakdown.breakdownActions, breakdown.resumeActions,
-                        breakdown.labour.labourRule, row->m_breakdownActions, row->m_resumeActions,
-                        row->m_labour.labourRule))
-        return nullptr;
-    return row;
+    m_breakdownActions = breakdown.breakdownActions;
+    m_resumeActions = breakdown.resumeActions;
+    m_labour.labourRule = breakdown.labour.labourRule;
 }
 
-bool CMachineBdownData::StoreInto(OrvMachineBreakdown &breakdown) const
+void CMachineBdownData::PutHandles(OrvMachineBreakdown &breakdown) const
 {
-    breakdown.breakdownActions = breakdown.resumeActions = breakdown.labour.labourRule = -1;
-    WriteFields(breakdown);
-    return CopyRowHandles(m_element, kLabourKind, m_breakdownActions, m_resumeActions, m_labour.labourRule,
-                          breakdown.breakdownActions, breakdown.resumeActions, breakdown.labour.labourRule);
+    breakdown.breakdownActions = m_breakdownActions;
+    breakdown.resumeActions = m_resumeActions;
+    breakdown.labour.labourRule = m_labour.labourRule;
+}
+
+bool CMachineBdownData::CopyHandles(int32_t element, const OrvMachineBreakdown &from, OrvMachineBreakdown &to)
+{
+    return CopyRowHandles(element, kLabourKind, from.breakdownActions, from.resumeActions, from.labour.labourRule,
+                          to.breakdownActions, to.resumeActions, to.labour.labourRule);
 }
 
 void CMachineBdownData::WriteFields(OrvMachineBreakdown &breakdown) const

@@ -3,6 +3,7 @@
 #pragma once
 #include "core/add_remove_object.h"
 #include "core/labour_data.h"
+#include "detail/machine_row.h"
 
 #include <orvane/records/machine.h>
 
@@ -16,12 +17,16 @@ public:
     CMachineBdownData();
     ~CMachineBdownData() override;
 
-    static std::unique_ptr<CMachineBdownData> CopyOf(const CMachineBdownData &source);
-    static std::unique_ptr<CMachineBdownData> FromRecord(const OrvMachineBreakdown &breakdown);
-    bool StoreInto(OrvMachineBreakdown &breakdown) const;
-    // The breakdown's flags, mode, description, origin, texts and labour values (no handles) into a record
-    // entry.
+    static std::unique_ptr<CMachineBdownData> CopyOf(const CMachineBdownData &source) { return CopyOfRow<CMachineBdownData, OrvMachineBreakdown>(source); }
+    static std::unique_ptr<CMachineBdownData> FromRecord(const OrvMachineBreakdown &breakdown) { return RowFromEntry<CMachineBdownData>(breakdown); }
+    bool StoreInto(OrvMachineBreakdown &breakdown) const { return StoreRow(*this, breakdown); }
+
+    // What machine_row.h makes rows with; WriteFields also serves the host's check of the shown row.
+    void ReadFields(const OrvMachineBreakdown &breakdown);
     void WriteFields(OrvMachineBreakdown &breakdown) const;
+    void TakeHandles(const OrvMachineBreakdown &breakdown);
+    void PutHandles(OrvMachineBreakdown &breakdown) const;
+    static bool CopyHandles(int32_t element, const OrvMachineBreakdown &from, OrvMachineBreakdown &to);
 
     static constexpr int kDescriptionLimit = 20;
     static constexpr int kLabourKind = 8;

@@ -1,11 +1,8 @@
 #include "detail/machine_cycle_data.h"
 
-#include "core/detail_element.h"
 #include "core/handle_copies.h"
 #include "core/host_message.h"
 #include "core/record_text.h"
-
-#include <new>
 
 IMPLEMENT_DYNCREATE(CMachineCycleData, CAddRemoveObject)
 
@@ -22,63 +19,48 @@ CMachineCycleData::~CMachineCycleData()
     DeleteActionsHandle(m_finishActions);
 }
 
-bool CMachineCycleData::CopyHandles(int32_t element, int32_t inputRule, int32_t startActions, int32_t finishActions,
-                                    int32_t labourRule, int32_t &targetInputRule, int32_t &targetStart,
-                                    int32_t &targetFinish, int32_t &targetLabour)
+void CMachineCycleData::ReadFields(const OrvMachineCycle &cycle)
 {
-    HandleCopies copies(element);
-    if (!copies.LabourRule(labourRule, targetLabour, kLabourKind) ||
-        !copies.Rule(inputRule, targetInputRule, kInputRuleKind) || !copies.Actions(startActions, targetStart) ||
-        !copies.Actions(finishActions, targetFinish))
-        return false;
-    copies.Keep();
-    return true;
+    SetName(ReadRecordText(cycle.description));
+    m_inputQuantity = ReadRecordText(cycle.inputQuantity);
+    m_cycleTime = ReadRecordText(cycle.cycleTime);
+    m_finishQuantity = ReadRecordText(cycle.finishQuantity);
+    m_labour.TakeBlock(cycle.labour);
 }
 
-std::unique_ptr<CMachineCycleData> CMachineCycleData::CopyOf(const CMachineCycleData &source)
+void CMachineCycleData::WriteFields(OrvMachineCycle &cycle) const
 {
-    auto copy = std::unique_ptr<CMachineCycleData>(new (std::nothrow) CMachineCycleData);
-    if (!copy)
-        return nullptr;
-    copy->SetName(source.GetName());
-    copy->SetOriginIndex(source.GetOriginIndex());
-    copy->m_inputQuantity = source.m_inputQuantity;
-    copy->m_cycleTime = source.m_cycleTime;
-    copy->m_finishQuantity = source.m_finishQuantity;
-    copy->m_labour.TakeValues(source.m_labour);
-    // Each row owns its labour rule too: two rows holding one handle would give it back twice.
-    if (!CopyHandles(source.m_element, source.m_inputRule, source.m_startActions, source.m_finishActions,
-                     source.m_labour.labourRule, copy->m_inputRule, copy->m_startActions, copy->m_finishActions,
-                     copy->m_labour.labourRule))
-        return nullptr;
-    return copy;
-}
-
-std::unique_ptr<CMachineCycleData> CMachineCycleData::FromRecord(const OrvMachineCycle &cycle)
-{
-    auto row = std::unique_ptr<CMachineCycleData>(new (std::nothrow) CMachineCycleData);
-    if (!row)
-        return nullptr;
-    row->SetName(ReadRecordText(cycle.description));
-    row->m_inputQuantity = ReadRecordText(cycle.inputQuantity);
-    row->m_cycleTime = ReadRecordText(cycle.cycleTime);
-    row->m_finishQuantity = ReadRecordText(cycle.finishQuantity);
-    row->m_labour.TakeBlock(cycle.labour);
-    if (!CopyHandles(row->m_element, cycle.inputRule, cycle.startActions, cycle.finishActions,
-                     cycle.labour.labourRule, row->m_inputRule, row->m_startActions, row->m_finishActions,
-                     row->m_labour.labourRule))
-        return nullptr;
-    return row;
-}
-
-bool CMachineCycleData::StoreInto(OrvMachineCycle &cycle) const
-{
-    cycle.inputRule = cycle.startActions = cycle.finishActions = cycle.labour.labourRule = -1;
     WriteRecordText(cycle.description, GetName(), kDescriptionLimit);
     WriteRecordText(cycle.inputQuantity, m_inputQuantity);
     WriteRecordText(cycle.cycleTime, m_cycleTime);
     WriteRecordText(cycle.finishQuantity, m_finishQuantity);
     m_labour.WriteValues(cycle.labour);
-    return CopyHandles(m_element, m_inputRule, m_startActions, m_finishActions, m_labour.labourRule, cycle.inputRule,
-                       cycle.startActions, cycle.finishActions, cycle.labour.labourRule);
+}
+
+void CMachineCycleData::TakeHandles(const OrvMachineCycle &cycle)
+{
+    m_inputRule = cycle.inputRule;
+    m_startActions = cycle.startActions;
+    m_finishActions = cycle.finishActions;
+    m_labour.labourRule = cycle.labour.labourRule;
+}
+
+void CMachineCycleData::PutHandles(OrvMachineCycle &cycle) const
+{
+    cycle.inputRule = m_inputRule;
+    cycle.startActions = m_startActions;
+    cycle.finishActions = m_finishActions;
+    cycle.labour.labourRule = m_labour.labourRule;
+}
+
+bool CMachineCycleData::CopyHandles(int32_t element, const OrvMachineCycle &from, OrvMachineCycle &to)
+{
+    // Each row owns its labour rule too: two rows holding one handle would give it back twice.
+    HandleCopies copies(element);
+    if (!copies.LabourRule(from.labour.labourRule, to.labour.labourRule, kLabourKind) ||
+        !copies.Rule(from.inputRule, to.inputRule, kInputRuleKind) ||
+        !copies.Actions(from.startActions, to.startActions) || !copies.Actions(from.finishActions, to.finishActions))
+        return false;
+    copies.Keep();
+    return true;
 }

@@ -3,6 +3,7 @@
 #pragma once
 #include "core/add_remove_object.h"
 #include "core/labour_data.h"
+#include "detail/machine_row.h"
 
 #include <orvane/records/machine.h>
 
@@ -17,13 +18,19 @@ public:
     CMachineCycleData();
     ~CMachineCycleData() override;
 
-    // A copy with handles of its own; null when the host could not copy one (those made are given back).
-    static std::unique_ptr<CMachineCycleData> CopyOf(const CMachineCycleData &source);
-    // The cycle of a record, with its handles copied; null when a copy failed.
-    static std::unique_ptr<CMachineCycleData> FromRecord(const OrvMachineCycle &cycle);
-    // Writes the cycle into a fresh record entry with handles of its own (set to -1 first); false when a
-    // copy failed.
-    bool StoreInto(OrvMachineCycle &cycle) const;
+    static std::unique_ptr<CMachineCycleData> CopyOf(const CMachineCycleData &source)
+    {
+        return CopyOfRow<CMachineCycleData, OrvMachineCycle>(source);
+    }
+    static std::unique_ptr<CMachineCycleData> FromRecord(const OrvMachineCycle &cycle) { return RowFromEntry<CMachineCycleData>(cycle); }
+    bool StoreInto(OrvMachineCycle &cycle) const { return StoreRow(*this, cycle); }
+
+    // What machine_row.h makes rows with.
+    void ReadFields(const OrvMachineCycle &cycle);
+    void WriteFields(OrvMachineCycle &cycle) const;
+    void TakeHandles(const OrvMachineCycle &cycle);
+    void PutHandles(OrvMachineCycle &cycle) const;
+    static bool CopyHandles(int32_t element, const OrvMachineCycle &from, OrvMachineCycle &to);
 
     static constexpr int kLabourKind = 3;
     static constexpr int kInputRuleKind = 1;
@@ -37,10 +44,4 @@ public:
     int32_t m_inputRule = -1;
     int32_t m_startActions = -1;
     int32_t m_finishActions = -1;
-
-private:
-    // Copies the handles of a cycle (`inputRule`, the two actions and the labour rule) into `target`'s.
-    static bool CopyHandles(int32_t element, int32_t inputRule, int32_t startActions, int32_t finishActions,
-                            int32_t labourRule, int32_t &targetInputRule, int32_t &targetStart,
-                            int32_t &targetFinish, int32_t &targetLabour);
 };

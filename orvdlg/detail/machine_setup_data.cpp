@@ -6,7 +6,6 @@
 #include "core/record_text.h"
 #include "detail/machine_row_handles.h"
 
-#include <new>
 
 IMPLEMENT_DYNCREATE(CMachineSetupData, CAddRemoveObject)
 
@@ -27,53 +26,37 @@ CMachineSetupData::~CMachineSetupData()
     DeleteActionsHandle(m_finishActions);
 }
 
-std::unique_ptr<CMachineSetupData> CMachineSetupData::CopyOf(const CMachineSetupData &source)
+void CMachineSetupData::ReadFields(const OrvMachineSetup &setup)
 {
-    auto copy = std::unique_ptr<CMachineSetupData>(new (std::nothrow) CMachineSetupData);
-    if (!copy)
-        return nullptr;
-    copy->SetName(source.GetName());
-    copy->SetOriginIndex(source.GetOriginIndex());
-    copy->m_mode = source.m_mode;
-    copy->m_setupTime = source.m_setupTime;
-    copy->m_station = source.m_station;
-    copy->m_operations = source.m_operations;
-    copy->m_operationsToFirst = source.m_operationsToFirst;
-    copy->m_valueChange = source.m_valueChange;
-    copy->m_labour.TakeValues(source.m_labour);
-    if (!CopyRowHandles(source.m_element, kLabourKind, source.m_startActions, source.m_finishActions,
-                        source.m_labour.labourRule, copy->m_startActions, copy->m_finishActions,
-                        copy->m_labour.labourRule))
-        return nullptr;
-    return copy;
+    SetName(ReadRecordText(setup.description));
+    SetOriginIndex(setup.origin);
+    m_mode = setup.mode;
+    m_setupTime = ReadRecordText(setup.setupTime);
+    m_station = ReadRecordText(setup.station);
+    m_operations = ReadRecordText(setup.operations);
+    m_operationsToFirst = ReadRecordText(setup.operationsToFirst);
+    m_valueChange = ReadRecordText(setup.valueChange);
+    m_labour.TakeBlock(setup.labour);
 }
 
-std::unique_ptr<CMachineSetupData> CMachineSetupData::FromRecord(const OrvMachineSetup &setup)
+void CMachineSetupData::TakeHandles(const OrvMachineSetup &setup)
 {
-    auto row = std::unique_ptr<CMachineSetupData>(new (std::nothrow) CMachineSetupData);
-    if (!row)
-        return nullptr;
-    row->SetName(ReadRecordText(setup.description));
-    row->SetOriginIndex(setup.origin);
-    row->m_mode = setup.mode;
-    row->m_setupTime = ReadRecordText(setup.setupTime);
-    row->m_station = ReadRecordText(setup.station);
-    row->m_operations = ReadRecordText(setup.operations);
-    row->m_operationsToFirst = ReadRecordText(setup.operationsToFirst);
-    row->m_valueChange = ReadRecordText(setup.valueChange);
-    row->m_labour.TakeBlock(setup.labour);
-    if (!CopyRowHandles(row->m_element, kLabourKind, setup.startActions, setup.finishActions, setup.labour.labourRule,
-                        row->m_startActions, row->m_finishActions, row->m_labour.labourRule))
-        return nullptr;
-    return row;
+    m_startActions = setup.startActions;
+    m_finishActions = setup.finishActions;
+    m_labour.labourRule = setup.labour.labourRule;
 }
 
-bool CMachineSetupData::StoreInto(OrvMachineSetup &setup) const
+void CMachineSetupData::PutHandles(OrvMachineSetup &setup) const
 {
-    setup.startActions = setup.finishActions = setup.labour.labourRule = -1;
-    WriteFields(setup);
-    return CopyRowHandles(m_element, kLabourKind, m_startActions, m_finishActions, m_labour.labourRule,
-                          setup.startActions, setup.finishActions, setup.labour.labourRule);
+    setup.startActions = m_startActions;
+    setup.finishActions = m_finishActions;
+    setup.labour.labourRule = m_labour.labourRule;
+}
+
+bool CMachineSetupData::CopyHandles(int32_t element, const OrvMachineSetup &from, OrvMachineSetup &to)
+{
+    return CopyRowHandles(element, kLabourKind, from.startActions, from.finishActions, from.labour.labourRule,
+                          to.startActions, to.finishActions, to.labour.labourRule);
 }
 
 void CMachineSetupData::WriteFields(OrvMachineSetup &setup) const

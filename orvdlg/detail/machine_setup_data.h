@@ -3,6 +3,7 @@
 #pragma once
 #include "core/add_remove_object.h"
 #include "core/labour_data.h"
+#include "detail/machine_row.h"
 
 #include <orvane/records/machine.h>
 
@@ -15,11 +16,16 @@ public:
     CMachineSetupData();
     ~CMachineSetupData() override;
 
-    static std::unique_ptr<CMachineSetupData> CopyOf(const CMachineSetupData &source);
-    static std::unique_ptr<CMachineSetupData> FromRecord(const OrvMachineSetup &setup);
-    bool StoreInto(OrvMachineSetup &setup) const;
-    // The setup's mode, description, origin, texts and labour values (no handles) into a record entry.
+    static std::unique_ptr<CMachineSetupData> CopyOf(const CMachineSetupData &source) { return CopyOfRow<CMachineSetupData, OrvMachineSetup>(source); }
+    static std::unique_ptr<CMachineSetupData> FromRecord(const OrvMachineSetup &setup) { return RowFromEntry<CMachineSetupData>(setup); }
+    bool StoreInto(OrvMachineSetup &setup) const { return StoreRow(*this, setup); }
+
+    // What machine_row.h makes rows with; WriteFields also serves the host's check of the shown row.
+    void ReadFields(const OrvMachineSetup &setup);
     void WriteFields(OrvMachineSetup &setup) const;
+    void TakeHandles(const OrvMachineSetup &setup);
+    void PutHandles(OrvMachineSetup &setup) const;
+    static bool CopyHandles(int32_t element, const OrvMachineSetup &from, OrvMachineSetup &to);
 
     static constexpr int kDescriptionLimit = 20;
     static constexpr int kLabourKind = 7;
