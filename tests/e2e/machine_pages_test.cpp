@@ -118,6 +118,7 @@ TEST(MachinePages, SetupsShowTheirModeAndStationAndAreCheckedBeforeAnotherIsChos
     MachineRecordHost record(OrvMachineMultipleStation, {{"C1", "1"}});
     record.AddSetup({"S1", 0, "2"});
     record.AddSetup({"S2", 2, "3"});
+    record.OwnSetups()[1].origin = 7; // the host's own index for it, carried through unchanged
     m.Then([](Modeller &) { Modeller::SwitchPage(Sheet(), kSetupPage); });
     m.Then([](Modeller &) {
         EXPECT_EQ(Count(kSetupName), 2);
@@ -161,7 +162,7 @@ TEST(MachinePages, SetupsShowTheirModeAndStationAndAreCheckedBeforeAnotherIsChos
     });
     m.Then([](Modeller &) { Modeller::Click(IDOK); });
     EXPECT_EQ(ORV_EXPORT(host, MachineDetailDialog)(record.Get()), 1);
-    EXPECT_EQ(MachineRecordHost::Log().at(MachineRecordHost::Log().size() - 2), "setups 2: S1/0/2 S2/1/3");
+    EXPECT_EQ(MachineRecordHost::Log().at(MachineRecordHost::Log().size() - 2), "setups 2: S1/0/2#0 S2/1/3#7");
     EXPECT_EQ(record->setups, record.OwnSetups());
     EXPECT_EQ(record->setupCount, 2);
     EXPECT_EQ(record->setupsEdited, 0);
@@ -202,7 +203,7 @@ TEST(MachinePages, AnEmptySetupListDisablesThePageUntilASetupIsAdded)
     // One station: the host checks station "1", and the new setup keeps its own.
     const Log &log = MachineRecordHost::Log();
     EXPECT_NE(std::find(log.begin(), log.end(), "setup 0 1 Message 65,0"), log.end());
-    EXPECT_EQ(log.at(log.size() - 2), "setups 1: Setup Number 1/0/1");
+    EXPECT_EQ(log.at(log.size() - 2), "setups 1: Setup Number 1/0/1#-1");
     EXPECT_EQ(record->setups, nullptr); // the host's own array (none) again, the count that handed over
     EXPECT_EQ(record->setupCount, 1);
     EXPECT_TRUE(m.Complaint().empty()) << m.Complaint();

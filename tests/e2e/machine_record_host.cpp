@@ -49,7 +49,7 @@ void ORVANE_CALL Finish(OrvMachineRecord *record, int ok)
         std::string setups = "setups " + std::to_string(record->setupCount) + ":";
         for (int i = 0; i < record->setupCount; ++i)
             setups += std::string(" ") + record->setups[i].description + "/" + std::to_string(record->setups[i].mode) +
-                      "/" + record->setups[i].station;
+                      "/" + record->setups[i].station + "#" + std::to_string(record->setups[i].origin);
         MachineRecordHost::Log().push_back(setups);
     }
     if (record->breakdownCount > 0) {

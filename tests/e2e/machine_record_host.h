@@ -45,7 +45,7 @@ public:
     // What the slots saw: "validate <validating cycle> <scratch input quantity>", "cycle <input>|<time>|
     // <finish>", "setup <mode> <station> <operations>", "breakdown <mode> <interval> <operations>",
     // "fluid <empty station> <fill station>", "notes <text>", then from the finish slot "setups <count>:
-    // <description>/<mode>/<station> ..." and "breakdowns <count>: <description>/<mode> ..." when there are
+    // <description>/<mode>/<station>#<origin> ..." and "breakdowns <count>: <description>/<mode> ..." when there are
     // any, and last "finish <ok> <count>: <description>/<input>/<rule>/<labour rule> ...".
     static std::vector<std::string> &Log();
     // What the validate and cycle validate slots answer.
