@@ -31,10 +31,8 @@ constexpr int kSheetButtons[] = {IDOK, IDCANCEL};
 constexpr int kSteps = 1500;
 
 // What the host does in this run: its answers and editors, drawn from a generator of its own.
-struct HostPlay {
-    std::mt19937 random{20261208};
+struct HostPlay : RandomHostVerdicts {
     bool refusing = false;  // from the first step on, the host may refuse copies
-    bool accepting = false; // at the end the host accepts everything
     int32_t nextHandle = 100000;
     HandleLedger *ledger = nullptr;
     const OrvMachineRecord *record = nullptr;
@@ -43,15 +41,6 @@ struct HostPlay {
     const OrvMachineBreakdown *ownBreakdowns = nullptr;
     std::vector<int> finishes; // the ok argument of each finish call
 
-    bool Chance(int percent) { return static_cast<int>(random() % 100) < percent; }
-    int32_t Verdict(std::initializer_list<int32_t> fields)
-    {
-        if (accepting || Chance(65))
-            return -1;
-        if (Chance(80))
-            return fields.begin()[random() % fields.size()];
-        return Chance(50) ? 42 : -2; // names no field
-    }
     // An editor gives a handle that held none a new one. Handles in the record (the output and flow rules)
     // are edited in place and stay the host's; any other is one of the library's own copies.
     void MaybeGiveHandle(int32_t *handle)

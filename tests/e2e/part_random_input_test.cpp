@@ -35,9 +35,7 @@ constexpr int kSteps = 2500;
 constexpr size_t kStageText = sizeof(OrvRouteStage::destination);
 
 // What the host does in this run: its answers and editors, drawn from a generator of its own.
-struct HostPlay {
-    std::mt19937 random{20261208};
-    bool accepting = false; // at the end the host accepts everything
+struct HostPlay : RandomHostVerdicts {
     int32_t nextHandle = 500;
     std::vector<std::string> slots; // the record slots called, in order
     int routesCount = -1;
@@ -46,15 +44,6 @@ struct HostPlay {
     bool routesFresh = true;
     int stageChecks = 0;
 
-    bool Chance(int percent) { return static_cast<int>(random() % 100) < percent; }
-    int32_t Verdict(std::initializer_list<int32_t> fields)
-    {
-        if (accepting || Chance(65))
-            return -1;
-        if (Chance(80))
-            return fields.begin()[random() % fields.size()];
-        return Chance(50) ? 42 : -2; // names no field
-    }
     // An editor gives a handle that held none a new one; the record's handles are edited in place.
     void MaybeGiveHandle(int32_t *handle)
     {

@@ -9,9 +9,28 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <random>
 #include <span>
+
+// The host's side of a random run: its slots accept or name a wrong field at random until the run ends,
+// when it accepts everything.
+struct RandomHostVerdicts {
+    std::mt19937 random{20261208};
+    bool accepting = false; // at the end the host accepts everything
+
+    bool Chance(int percent) { return static_cast<int>(random() % 100) < percent; }
+    // -1 mostly; otherwise one of `fields`, or now and then a number that names no field.
+    int32_t Verdict(std::initializer_list<int32_t> fields)
+    {
+        if (accepting || Chance(65))
+            return -1;
+        if (Chance(80))
+            return fields.begin()[random() % fields.size()];
+        return Chance(50) ? 42 : -2;
+    }
+};
 
 class RandomModeller {
 public:
